@@ -1,0 +1,103 @@
+#pragma once
+
+// The conversation with the controller: connect and identify, the fixed-rate
+// exchange on the tick, the three-slot command queue with acknowledgement and
+// retries, the answer time-out, the disconnect step and the connect switch.
+// Everything runs on the window's thread.
+
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "link/controller_contract.h"
+#include "link/frame_codec.h"
+#include "link/frame_transmitter.h"
+#include "platform/platform.h"
+#include "ui/form/form.h"
+#include "ui/lang/lang_table.h"
+
+namespace qavi::link {
+
+// The marker that, in the `after` slot, asks for the settings file to be
+// written once the settings answer of the current command has been shown.
+inline const Bytes kSaveMarker{'Z', 'A', 'P', 'I', 'S'};
+
+inline constexpr int kTickIntervalMs = 240;
+inline constexpr int kBusyIntervalBit = 0x400;
+inline constexpr int kDefaultRetryBudget = 5;
+inline constexpr int kMapRetryBudget = 7;
+
+// Hand-overs to the parts that receive answers; each does nothing while unset.
+struct LinkHooks {
+    // The settings block arrived (identification, 'f', '&'): replace the block, render the view.
+    std::function<void(const Bytes& block)> settingsAnswer;
+    // An answer to 'M' or 'N': offsets 4..258 of the answer (the service record).
+    std::function<void(std::span<const std::uint8_t> record)> serviceAnswer;
+    // Any other finished answer, and the blank frame of the disconnect step.
+    std::function<void(const Bytes& frame)> liveFrame;
+    // The "ZAPIS" marker was reached: write the settings file.
+    std::function<void()> saveMarkerReached;
+    // The stored name of the current language ("PolskiPL", …), written at disconnect.
+    std::function<std::string()> currentLanguage;
+    // Clicks the language menu item with this stored name (start-up).
+    std::function<void(const std::string& storedName)> applyStoredLanguage;
+    // The three service fields an 'M' command carries.
+    const ServiceFieldSource* serviceFields = nullptr;
+};
+
+class LinkSession {
+public:
+    LinkSession(platform::Platform& platform, ui::Form& form, ui::LangTable& lang);
+    ~LinkSession();
+    LinkSession(const LinkSession&) = delete;
+    LinkSession& operator=(const LinkSession&) = delete;
+
+    LinkHooks hooks;
+
+    // ---- What other parts use ------------------------------------------------
+    // Callers set the budget (5, or 7 for map uploads) right before queueing.
+    void setRetryBudget(int budget);
+    int retryBudget() const;
+    // Up to three command strings; the first is never empty. Empty second and
+    // third strings leave their slots as they are.
+    void QueueCommand(const Bytes& first, const Bytes& second = {}, const Bytes& third = {});
+    void enterBusyMode();
+    void leaveBusyMode();
+    bool busy() const;
+    FirmwareVariant firmwareVariant() const;
+    bool portOpen() const;
+    // The text status panel 0 shows ("QAVI ver." or "QAVI ver. 5.09.11").
+    std::string versionText() const;
+    const std::string& linkState() const;
+    int currentCommand() const;
+    const Bytes& rxBuffer() const;
+    const platform::PortSettings& portSettings() const;
+
+    // ---- Handlers of the window --------------------------------------------
+    void FormCreate();                               // start-up: ports, stored settings, language
+    void FormPaint();
+    void FormClose();
+    void zmien_port_COM(const std::string& portName); // a port item was chosen
+    void polaczClick();                              // "Połącz": connect as a user start
+    void rozlacz1Click();                            // "Rozłącz": the disconnect step
+    void Polacz_switchStatusChanged();
+    void ComPort1RxChar(std::size_t count);
+    void Timer_CountTimer();
+    void Timer_Czekaj_na_odczytTimer();
+    // Uses this port for the run and connects as a user start (command line).
+    void connectTo(const std::string& portName);
+
+    // The timers, for tests that look at their schedule.
+    platform::Timer& tickTimer();
+    platform::Timer& answerTimer();
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+// Shows or hides what depends on the firmware family.
+void ApplyFirmwareVariant(ui::Form& form, FirmwareVariant variant);
+
+}  // namespace qavi::link
