@@ -13,6 +13,7 @@
 #include "link/controller_contract.h"
 #include "link/frame_codec.h"
 #include "link/frame_transmitter.h"
+#include "link/link_control.h"
 #include "platform/platform.h"
 #include "ui/form/form.h"
 #include "ui/lang/lang_table.h"
@@ -46,7 +47,7 @@ struct LinkHooks {
     const ServiceFieldSource* serviceFields = nullptr;
 };
 
-class LinkSession {
+class LinkSession : public LinkControl {
 public:
     LinkSession(platform::Platform& platform, ui::Form& form, ui::LangTable& lang);
     ~LinkSession();
@@ -57,19 +58,17 @@ public:
 
     // ---- What other parts use ------------------------------------------------
     // Callers set the budget (5, or 7 for map uploads) right before queueing.
-    void setRetryBudget(int budget);
-    int retryBudget() const;
-    // Up to three command strings; the first is never empty. Empty second and
-    // third strings leave their slots as they are.
-    void QueueCommand(const Bytes& first, const Bytes& second = {}, const Bytes& third = {});
-    void enterBusyMode();
-    void leaveBusyMode();
+    void setRetryBudget(int budget) override;
+    int retryBudget() const override;
+    void QueueCommand(const Bytes& first, const Bytes& second = {}, const Bytes& third = {}) override;
+    void enterBusyMode() override;
+    void leaveBusyMode() override;
+    FirmwareVariant firmwareVariant() const override;
+    bool portOpen() const override;
+    const std::string& linkState() const override;
     bool busy() const;
-    FirmwareVariant firmwareVariant() const;
-    bool portOpen() const;
     // The text status panel 0 shows ("QAVI ver." or "QAVI ver. 5.09.11").
     std::string versionText() const;
-    const std::string& linkState() const;
     int currentCommand() const;
     const Bytes& rxBuffer() const;
     const platform::PortSettings& portSettings() const;
