@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DQAVI_WARNINGS_AS_ERRORS=ON
 
-.PHONY: setup build run demo test test-core test-asan clean
+.PHONY: setup build run test test-asan bench clean
 
 setup:
 	@bash scripts/setup.sh
@@ -28,6 +28,10 @@ test-asan: setup
 	  -DCMAKE_BUILD_TYPE=Debug $(CMAKE_FLAGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Timings of the codec, the live decoder and the window (not part of the tests).
+bench: build
+	@for b in $(BUILD)/bench/qavi_*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_min_time=0.2; done
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build
   qt6-base-dev qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev
-  libgtest-dev
+  libgtest-dev libbenchmark-dev
   xvfb imagemagick
   fonts-dejavu-core fonts-thai-tlwg fonts-noto-core
 )
