@@ -4,6 +4,7 @@
 // each QueueCommand call with the retry budget set at that moment and whether
 // busy mode was on.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,7 @@ public:
     int retryBudget() const override { return budget; }
     void QueueCommand(const link::Bytes& first, const link::Bytes& second, const link::Bytes& third) override {
         calls.push_back(Call{budget, busy, first, second, third});
+        if (onQueue) onQueue();
     }
     void enterBusyMode() override {
         busy = true;
@@ -42,6 +44,8 @@ public:
     bool busy = false;
     int busyEntered = 0;
     std::vector<Call> calls;
+    // Runs after each QueueCommand call, for tests that look at the window at that moment.
+    std::function<void()> onQueue;
 };
 
 }  // namespace qavi::test
