@@ -340,7 +340,7 @@ struct LinkSession::State {
         const bool idleWithoutCommand = current.empty() && linkState == kIdle;
         if (idleWithoutCommand && (currentCommand == kReadSettingsCode || currentCommand == kFactoryResetCode)) {
             session.leaveBusyMode();
-            if (session.hooks.settingsAnswer) session.hooks.settingsAnswer(rx);
+            handOverSettings();
             currentCommand = -1;
             if (current.empty() && next.empty() && after == kSaveMarker) {
                 after.clear();
@@ -351,10 +351,10 @@ struct LinkSession::State {
         }
         if (idleWithoutCommand && (currentCommand == kServiceWriteCodeM || currentCommand == kServiceReadCode)) {
             if (session.hooks.serviceAnswer) {
-                std::span<const std::uint8_t> record;
+                Bytes record;
                 if (rx.size() > kServiceRecordFirst) {
                     const std::size_t end = std::min(rx.size(), kServiceRecordLast + 1);
-                    record = std::span<const std::uint8_t>(rx.data() + kServiceRecordFirst, end - kServiceRecordFirst);
+                    record.assign(rx.begin() + kServiceRecordFirst, rx.begin() + static_cast<long>(end));
                 }
                 session.hooks.serviceAnswer(record);
             }
@@ -370,7 +370,7 @@ struct LinkSession::State {
         }
 
         tick->stop();
-        if (linkState == kIdle && current.empty() && session.hooks.liveFrame) session.hooks.liveFrame(rx);
+        if (linkState == kIdle && current.empty() && session.hooks.liveFrame) session.hooks.liveFrame(Bytes(rx));
         expectedLength = 0;
         rx.clear();
         linkState = kWaitAnswer;
@@ -401,8 +401,13 @@ struct LinkSession::State {
         session.QueueCommand(command, second, third);
     }
 
+    // The receivers get their own copy: they may queue commands or drop the link, which touches RxBuffer.
+    void handOverSettings() {
+        if (session.hooks.settingsAnswer) session.hooks.settingsAnswer(Bytes(rx));
+    }
+
     void finishConnection() {
-        if (session.hooks.settingsAnswer) session.hooks.settingsAnswer(rx);
+        handOverSettings();
         rx.clear();
         linkState = kIdle;
         form.Polacz_switch.setChecked(true);
@@ -464,14 +469,20 @@ struct LinkSession::State {
         if (layout.useDesignItems) return;
 
         for (const std::string& name : layout.itemNames) {
-            auto item = std::make_unique<ui::MenuItem>(form, name, &form.PortCOM, name);
-            // The constructor appends; port items belong in front of the two actions.
+            ui::MenuItem* item = nullptr;
+            for (auto& existing : form.portItems) {
+                if (existing->name() == name) item = existing.get();
+            }
+            if (!item) {
+                form.portItems.push_back(std::make_unique<ui::MenuItem>(form, name, &form.PortCOM, name));
+                item = form.portItems.back().get();
+                wirePortItem(*item);
+            }
+            // Port items belong in front of the two actions (the constructor appends).
             form.PortCOM.removeChild(*item);
             const auto& children = form.PortCOM.children();
             const auto at = std::find(children.begin(), children.end(), &form.polacz) - children.begin();
             form.PortCOM.insertChild(static_cast<std::size_t>(at), *item);
-            wirePortItem(*item);
-            form.portItems.push_back(std::move(item));
         }
     }
 
