@@ -157,9 +157,11 @@ struct LinkSession::State {
         const int rate = std::atoi(form.szybkosc.text().c_str());
         if (rate > 0) settings.customBaudRate = rate;
         if (auto error = platform.serial.open(settings)) {
-            showSerialError(error);
+            // A link half set up (a retry whose port vanished) would wait for ever with no timer running.
+            if (!linkState.empty()) disconnectStep();
             // No link came up: the switch must not claim one.
-            if (linkState.empty()) form.Polacz_switch.setChecked(false);
+            form.Polacz_switch.setChecked(false);
+            showSerialError(error);
             return;
         }
         lineFaulted = false;

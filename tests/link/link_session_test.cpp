@@ -243,6 +243,29 @@ TEST_F(LinkSessionTest, BusyModeDuringConnectLengthensTheTick) {
     EXPECT_EQ(fp.serial.writes.back().atMs, 1604);
 }
 
+TEST_F(LinkSessionTest, ConnectStepResetsTheVersionAndTheConnectionLabel) {
+    connect();
+    form.StatusBar1.setPanelText(1, " Ostatnie połączenie z PC : 10.12.2026 14:30");
+    form.RPM_LAMBDA1.setChecked(true);
+    form.polacz.click();
+    EXPECT_EQ(link.versionText(), "QAVI ver.");
+    EXPECT_EQ(form.StatusBar1.panelText(1), " Ostatnie połączenie z PC : ");
+    EXPECT_TRUE(form.StatusBar1.panels()[1].ownerDrawn);
+    EXPECT_FALSE(form.RPM_LAMBDA1.checked());
+    EXPECT_EQ(link.firmwareVariant(), FirmwareVariant::None);
+    EXPECT_EQ(link.linkState(), "w_s_0");
+}
+
+TEST_F(LinkSessionTest, RetryWhosePortVanishedDropsTheLink) {
+    portItem("COM3").click();
+    fp.serial.openError = {platform::SerialErrorKind::NotFound, "No such device."};
+    fp.scheduler.advance(kAnswerTimeoutMs);
+    EXPECT_EQ(fp.dialogs.messages, (std::vector<std::string>{"No such device.", "No LPG Controller"}));
+    EXPECT_EQ(link.linkState(), "");
+    EXPECT_FALSE(link.answerTimer().isActive() || link.tickTimer().isActive());
+    EXPECT_TRUE(form.QAVI.enabled());
+}
+
 // ---- Polling and answers -------------------------------------------------------
 
 TEST_F(LinkSessionTest, PollAnswersGoToTheDashboardOnTheNextTick) {
@@ -327,6 +350,25 @@ TEST_F(LinkSessionTest, CommandNeverAcknowledgedIsSentFourTimesThenDropsTheLink)
     EXPECT_EQ(link.linkState(), "");
     EXPECT_FALSE(link.tickTimer().isActive());
     EXPECT_FALSE(fp.serial.isOpen());
+}
+
+TEST_F(LinkSessionTest, QueueingAbandonsAnAnswerStillArriving) {
+    connect();
+    controller.reply = [](const Bytes&) -> std::optional<Bytes> { return std::nullopt; };
+    controller.advance(300);
+    ASSERT_EQ(link.linkState(), "read_count");
+    const Bytes late = controllerWire(liveAnswer(0x55));
+    fp.serial.deliver(Bytes(late.begin(), late.begin() + 10));
+    ASSERT_EQ(link.linkState(), "read_count_1");
+    link.setRetryBudget(kDefaultRetryBudget);
+    link.QueueCommand({0x0E, 0x03});
+    EXPECT_EQ(link.linkState(), "count");
+    EXPECT_TRUE(link.tickTimer().isActive());
+    fp.serial.deliver(Bytes(late.begin() + 10, late.end()));  // dropped while idle
+    const std::size_t first = fp.serial.writes.size();
+    fp.scheduler.advance(240);
+    EXPECT_EQ(writesFrom(first), std::vector<Bytes>{wireOfCommand({0x0E, 0x03})});
+    EXPECT_TRUE(fp.dialogs.messages.empty());
 }
 
 TEST_F(LinkSessionTest, AcknowledgedCommandGoesOutOnceAndPollingResumes) {
