@@ -3,7 +3,9 @@
 // The conversation with the controller: connect and identify, the fixed-rate
 // exchange on the tick, the three-slot command queue with acknowledgement and
 // retries, the answer time-out, the disconnect step and the connect switch.
-// Everything runs on the window's thread.
+// Everything runs on the window's thread. The session wires the serial port's
+// events, its timers and the widgets it owns (the port menu, Połącz, Rozłącz,
+// Exit and the connect switch) to its handlers when it is constructed.
 
 #include <functional>
 #include <memory>
@@ -43,6 +45,8 @@ struct LinkHooks {
     std::function<std::string()> currentLanguage;
     // Clicks the language menu item with this stored name (start-up).
     std::function<void(const std::string& storedName)> applyStoredLanguage;
+    // Closes the main window (the shell then runs FormClose).
+    std::function<void()> closeWindow;
     // The three service fields an 'M' command carries.
     const ServiceFieldSource* serviceFields = nullptr;
 };
@@ -70,22 +74,32 @@ public:
     // The text status panel 0 shows ("QAVI ver." or "QAVI ver. 5.09.11").
     std::string versionText() const;
     int currentCommand() const;
+    int connectAttempts() const;
     const Bytes& rxBuffer() const;
+    // Places a raw command string in the `next` slot, to go out after the
+    // current one is acknowledged (the service record's connection-date write).
+    void setNextCommand(const Bytes& command);
     const platform::PortSettings& portSettings() const;
 
     // ---- Handlers of the window --------------------------------------------
-    void FormCreate();                               // start-up: ports, stored settings, language
+    void FormCreate();  // start-up: ports, stored settings, language
     void FormPaint();
     void FormClose();
-    void zmien_port_COM(const std::string& portName); // a port item was chosen
-    void polaczClick();                              // "Połącz": connect as a user start
-    void rozlacz1Click();                            // "Rozłącz": the disconnect step
+    void Exit1Click();
+    void zmien_port_COM(const std::string& portName);  // a port item was chosen
+    void polaczClick();                                // "Połącz": connect as a user start
+    void rozlacz1Click();                              // "Rozłącz": the disconnect step
     void Polacz_switchStatusChanged();
     void ComPort1RxChar(std::size_t count);
     void Timer_CountTimer();
     void Timer_Czekaj_na_odczytTimer();
     // Uses this port for the run and connects as a user start (command line).
+    // Call after FormCreate; the port stored for later runs stays as it was.
     void connectTo(const std::string& portName);
+
+    // The line failed while open (the serial port's onError; the adapter was
+    // unplugged): drops the link once and tells the user once.
+    void handleLineFault(const platform::SerialError& error);
 
     // The timers, for tests that look at their schedule.
     platform::Timer& tickTimer();

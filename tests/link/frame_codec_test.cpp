@@ -90,10 +90,10 @@ TEST(BuildFrame, ServiceWriteCarriesTheRecordFieldsAroundTheCallersBytes) {
     const Bytes frame = BuildFrame(command, &service);
     // 'M', 4 + 4 service bytes, offsets 1-8, 4 bytes, offsets 9-53: the last 6 are dropped.
     ASSERT_EQ(frame.size(), 1u + 1 + 8 + 8 + 4 + 45 + 1);
-    EXPECT_EQ(frame[10], 0x81);        // command offset 1 follows the two time fields
-    EXPECT_EQ(frame[17], 0x88);        // command offset 8
-    EXPECT_EQ(frame[18], 9);           // inspection field
-    EXPECT_EQ(frame[22], 0x89);        // command offset 9
+    EXPECT_EQ(frame[10], 0x81);  // command offset 1 follows the two time fields
+    EXPECT_EQ(frame[17], 0x88);  // command offset 8
+    EXPECT_EQ(frame[18], 9);     // inspection field
+    EXPECT_EQ(frame[22], 0x89);  // command offset 9
     EXPECT_EQ(frame[frame.size() - 2], 0x80 + 53);
 }
 
@@ -111,8 +111,8 @@ TEST(WireForm, LeadByteThenScrambledFrame) {
 }
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
-    const std::pair<double, long long> cases[] = {{0.5, 0},  {1.5, 2},   {2.5, 2},    {-0.5, 0},  {-1.5, -2},
-                                                  {2.4, 2},  {2.6, 3},   {119.5, 120}, {-5.0, -5}, {251.0, 251}};
+    const std::pair<double, long long> cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2},     {-0.5, 0},  {-1.5, -2},
+                                                  {2.4, 2}, {2.6, 3}, {119.5, 120}, {-5.0, -5}, {251.0, 251}};
     for (auto [in, out] : cases) EXPECT_EQ(roundHalfEven(in), out) << in;
 }
 
