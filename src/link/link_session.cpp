@@ -409,12 +409,14 @@ struct LinkSession::State {
     }
 
     void finishConnection() {
+        // The variant's control limits come first: rendered against the design
+        // limits, a ver_2 change-over time above 60 s would show as 60.
+        if (variant != FirmwareVariant::None) ApplyFirmwareVariant(form, variant);
         handOverSettings();
         rx.clear();
         linkState = kIdle;
         form.Polacz_switch.setChecked(true);
         form.Polacz_switch.setOnText(settings.portName + " - ON");
-        if (variant != FirmwareVariant::None) ApplyFirmwareVariant(form, variant);
         form.rezerwa_led_gora.setFlashing(true);
         form.Rezerwa_led_panel.setFlashing(true);
         for (ui::MenuItem* item : {&form.Odczyt1, &form.Zapis1, &form.Reset1}) {
