@@ -1,15 +1,31 @@
 #include "ui/lang/lang_table.h"
 
+#include <stdexcept>
+
 #include "ui/lang/lang_table_data.h"
+#include "ui/lang/lang_table_parse.h"
 
 namespace qavi::ui {
+namespace {
+
+const LangTableParse& builtInTable() {
+    // Parsed on first use and shared by every LangTable of the run.
+    static const LangTableParse parsed = parseLangTable(embeddedLangTable(), LangTable::kRows);
+    return parsed;
+}
+
+}  // namespace
 
 LangTable::LangTable() {
-    for (const auto& entry : langTableData()) {
-        if (entry.row >= 0 && entry.row < kRows && entry.column >= 0 && entry.column < kColumns) {
-            cells_[static_cast<std::size_t>(entry.row)][static_cast<std::size_t>(entry.column)] = entry.text;
-        }
-    }
+    const LangTableParse& parsed = builtInTable();
+    if (!parsed.ok()) throw std::runtime_error("built-in " + parsed.error);
+    for (std::size_t r = 0; r < cells_.size(); ++r) cells_[r] = parsed.rows[r];
+}
+
+LangTable::LangTable(std::string_view tsv) {
+    LangTableParse parsed = parseLangTable(tsv, kRows);
+    if (!parsed.ok()) throw std::runtime_error(parsed.error);
+    for (std::size_t r = 0; r < cells_.size(); ++r) cells_[r] = std::move(parsed.rows[r]);
 }
 
 const std::string& LangTable::text(int row, int column) const {
@@ -20,7 +36,8 @@ const std::string& LangTable::text(int row, int column) const {
 
 void LangTable::copyToWorking(int row, int column) {
     if (row < 0 || row >= kRows || column <= 0 || column >= kColumns) return;
-    cells_[static_cast<std::size_t>(row)][kWorking] = cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    auto& cells = cells_[static_cast<std::size_t>(row)];
+    cells[kWorking] = cells[static_cast<std::size_t>(column)];
 }
 
 }  // namespace qavi::ui

@@ -1,16 +1,10 @@
 #pragma once
 
-#include <span>
+#include <string_view>
 
 namespace qavi::ui {
 
-struct LangCell {
-    int row;
-    int column;
-    const char* text;
-};
-
-// The table's contents (column 0 holds its initial Polish set).
-std::span<const LangCell> langTableData();
+// The bytes of lang_table.tsv, compiled into the program at build time.
+std::string_view embeddedLangTable();
 
 }  // namespace qavi::ui
