@@ -181,7 +181,7 @@ void ParameterCommands::Min_Temp_Petrol_changerValueChanged() {
 
 void ParameterCommands::kor_X_Change() {
     // Setting a spin by code reports a change like the user's: the view's own sets are not sent.
-    if (view_.rendering()) return;
+    if (view_.rendering() || (settingByCode && settingByCode())) return;
     Bytes command{codes::kInjectorCorrections};
     for (const ui::Spin* spin : form_.corrections) command.push_back(payloadByte(spin->value() + kCorrectionBias));
     queue(command);

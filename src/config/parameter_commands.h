@@ -71,6 +71,9 @@ public:
 
     // The adaptation's step (0 = its first); -1 while there is no adaptation.
     std::function<int()> adaptationState;
+    // True while another part of the window sets the controls by code (the live
+    // decoder zeroes the corrections for ver_1); such changes are not sent.
+    std::function<bool()> settingByCode;
 
     // ---- Combo boxes (selection changed by the user) -------------------------
     void Sel_cylChange();
