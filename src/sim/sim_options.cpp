@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <vector>
 
 namespace qavi::sim {
 
@@ -115,14 +116,14 @@ ParsedOptions parseSimOptions(std::span<const std::string> args) {
         } else if (arg == "--errors") {
             auto v = value();
             if (!v) return fail("--errors needs three hex bytes such as F3,FA,FF");
-            std::optional<std::uint8_t> b[3];
+            std::vector<std::string> fields;
             std::size_t from = 0;
-            for (int k = 0; k < 3; ++k) {
-                const std::size_t comma = v->find(',', from);
-                b[k] = parseHexByte(v->substr(from, comma == std::string::npos ? std::string::npos : comma - from));
-                from = comma == std::string::npos ? v->size() + 1 : comma + 1;
-                if ((k < 2) == (comma == std::string::npos)) b[k].reset();
+            for (std::size_t comma; (comma = v->find(',', from)) != std::string::npos; from = comma + 1) {
+                fields.push_back(v->substr(from, comma - from));
             }
+            fields.push_back(v->substr(from));
+            std::optional<std::uint8_t> b[3];
+            for (std::size_t k = 0; k < 3 && fields.size() == 3; ++k) b[k] = parseHexByte(fields[k]);
             if (!b[0] || !b[1] || !b[2]) return fail("--errors needs three hex bytes such as F3,FA,FF");
             o.errors = ActiveErrors{*b[0], *b[1], *b[2]};
         } else if (arg == "--silent") {

@@ -48,11 +48,19 @@ void SimulatedSerialPort::close() {
 platform::SerialError SimulatedSerialPort::write(std::span<const std::uint8_t> bytes) {
     if (unplugged_) return {platform::SerialErrorKind::Io, "Input/output error"};
     if (!open_) return {platform::SerialErrorKind::NotOpen, "The port is not open"};
+    // The controller takes the bytes in as they come off the line, a few at a
+    // time, so a long request written in chunks arrives without pauses.
     const double now = static_cast<double>(scheduler_.nowMs()) * 1000.0;
-    const double start = std::max(now, toControllerFreeUs_);
-    toControllerFreeUs_ = start + static_cast<double>(bytes.size()) * timing_.byteMicros();
-    std::vector<std::uint8_t> copy(bytes.begin(), bytes.end());
-    later(ceilMs(toControllerFreeUs_ - now), [this, copy = std::move(copy)] { arrive(copy); });
+    double at = std::max(now, toControllerFreeUs_);
+    const std::size_t perEvent = static_cast<std::size_t>(std::max(1, timing_.bytesPerEvent));
+    for (std::size_t i = 0; i < bytes.size(); i += perEvent) {
+        const std::size_t n = std::min(perEvent, bytes.size() - i);
+        at += static_cast<double>(n) * timing_.byteMicros();
+        std::vector<std::uint8_t> piece(bytes.begin() + static_cast<std::ptrdiff_t>(i),
+                                        bytes.begin() + static_cast<std::ptrdiff_t>(i + n));
+        later(ceilMs(at - now), [this, piece = std::move(piece)] { arrive(piece); });
+    }
+    toControllerFreeUs_ = at;
     return {};
 }
 
