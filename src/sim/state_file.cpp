@@ -12,6 +12,9 @@ namespace qavi::sim {
 std::optional<std::string> loadState(const std::string& path, ControllerModel& model) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) return std::nullopt;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        return "state file " + path + " is not a regular file; starting from defaults";
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) return "cannot read state file " + path + ": " + std::strerror(errno) + "; starting from defaults";
     // Read at most a little more than a block, so a huge file cannot exhaust memory.
@@ -21,8 +24,15 @@ std::optional<std::string> loadState(const std::string& path, ControllerModel& m
     while (block.size() <= static_cast<std::size_t>(kSettingsAnswerLength) && in.get(c)) {
         block.push_back(static_cast<std::uint8_t>(c));
     }
+    in.close();
     if (auto why = model.restoreSettings(block)) {
-        return "state file " + path + " " + *why + "; starting from defaults";
+        // Set the file aside rather than overwrite it with the defaults at the
+        // next save: it may be another firmware's settings the user wants back.
+        std::string kept;
+        const std::string aside = path + ".bad";
+        std::filesystem::rename(path, aside, ec);
+        if (!ec) kept = " (the file was kept as " + aside + ")";
+        return "state file " + path + " " + *why + "; starting from defaults" + kept;
     }
     return std::nullopt;
 }

@@ -11,7 +11,8 @@
 namespace qavi::sim {
 
 // Loads the file into the model. Returns a message for the user when the file
-// could not be used (the model then keeps its defaults); nullopt when loaded.
+// could not be used (the model then keeps its defaults and the file is renamed
+// to FILE.bad so that nothing is lost); nullopt when loaded.
 // A missing file is not an error: the first run creates it.
 std::optional<std::string> loadState(const std::string& path, ControllerModel& model);
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace qavi::sim {
 namespace {
@@ -58,6 +59,11 @@ TEST_F(StateFile, AnUnusableFileIsReportedAndDefaultsAreKept) {
         ASSERT_TRUE(message) << content.size();
         EXPECT_NE(message->find("starting from defaults"), std::string::npos);
         EXPECT_EQ(m.settingsMemory(), good);
+        // The unusable file is set aside untouched, not overwritten later.
+        EXPECT_FALSE(std::filesystem::exists(path_));
+        std::ifstream aside(path_ + ".bad", std::ios::binary);
+        const std::string kept((std::istreambuf_iterator<char>(aside)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(kept, content);
     }
     // A directory where the file should be.
     std::filesystem::remove(path_);
@@ -75,6 +81,7 @@ TEST_F(StateFile, AFileOfOtherFirmwareIsNotTaken) {
     const auto message = loadState(path_, ver2);
     ASSERT_TRUE(message);
     EXPECT_NE(message->find("3.7.7"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(path_ + ".bad"));
 }
 
 }  // namespace
