@@ -6,9 +6,13 @@
 // Wiring it (the composition root owns both objects; the port must outlive
 // nothing but the link that uses it):
 //
-//     qavi::sim::SimulatedSerialPort port(scheduler, {.firmware = qavi::link::kVer2Version, .timeScale = 10});
+//     qavi::sim::ModelOptions controller;          // 5.9.11 unless told otherwise
+//     controller.timeScale = 10;                   // warm up in a demo's patience
+//     controller.seed = std::random_device{}();    // a demo may differ run to run; tests keep 1
+//     qavi::sim::SimulatedSerialPort port(scheduler, controller);
 //     qavi::platform::Platform platform{port, scheduler, keys, clock, ...};
-//     // the tool then lists the port "SIM" and connects to it like to any other
+//     // the tool lists the port "SIM" and connects to it like to any other;
+//     // tests: tests/sim/simulated_platform.h bundles this with the other fakes.
 //
 // Bytes travel at the line's pace (7200 baud, 10 bits a byte, about 1.39 ms a
 // byte) in both directions, and answers arrive as a receive event every few

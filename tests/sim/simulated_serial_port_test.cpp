@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "sim/simulated_platform.h"
 #include "sim_test_support.h"
 #include "support/virtual_scheduler.h"
 
@@ -188,6 +189,27 @@ TEST(SimulatedSerialPort, OutlivedSchedulerActionsDoNothing) {
         port.write(link::wireForm(link::PollRequest()));
     }
     scheduler.advance(1000);
+}
+
+TEST(SimulatedPlatform, PutsTheSimulatorWhereTheSerialPortGoes) {
+    FaultOptions faults;
+    faults.wrongCodeRate = 1.0;
+    ModelOptions model;
+    model.firmware = link::kVer1Version;
+    test::SimulatedPlatform sim(model, faults);
+    platform::SerialPort& port = sim.platform.serial;
+    Bytes received;
+    port.onBytesReceived = [&](std::size_t n) {
+        const auto bytes = port.read(n);
+        received.insert(received.end(), bytes.begin(), bytes.end());
+    };
+    ASSERT_FALSE(port.open(simPort()));
+    port.write(testing::requestWire({0x0F, 0x28}));
+    sim.scheduler.advance(200);
+    const Bytes answer = testing::unscrambled(received);
+    ASSERT_EQ(answer.size(), 57u);
+    EXPECT_NE(answer[3], 0x0F);
+    EXPECT_EQ(sim.serial.model().variant(), link::FirmwareVariant::Ver1);
 }
 
 }  // namespace
