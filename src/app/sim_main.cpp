@@ -63,6 +63,14 @@ void makeRaw(int fd) {
     tcsetattr(fd, TCSANOW, &t);
 }
 
+// Drops the bytes written to the port that nobody read.
+void discardUnread(const std::string& devicePath) {
+    const int fd = open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return;
+    tcflush(fd, TCIFLUSH);
+    close(fd);
+}
+
 void installSignalHandlers() {
     struct sigaction stop {};
     stop.sa_handler = requestStop;
@@ -131,10 +139,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::string devicePath = slaveName;
-    // Holding the other end open keeps the line up between the tool's sessions
-    // and lets the raw settings stick until the tool sets its own.
-    const int slave = open(devicePath.c_str(), O_RDWR | O_NOCTTY);
-    if (slave >= 0) makeRaw(slave);
+    // Raw from the start, for programs that do not set the line up themselves;
+    // the settings stay with the pseudo-terminal after this end is closed.
+    if (const int slave = open(devicePath.c_str(), O_RDWR | O_NOCTTY); slave >= 0) {
+        makeRaw(slave);
+        close(slave);
+    }
     fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
     installSignalHandlers();
 
@@ -142,6 +152,7 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
 
     MonotonicClock clock;
+    bool portInUse = false;
     std::deque<PendingWrite> pending;
     double lineFreeMicros = 0;
     int exitCode = 0;
@@ -164,6 +175,20 @@ int main(int argc, char** argv) {
             exitCode = 1;
             break;
         }
+        if (ready > 0 && (pfd.revents & POLLHUP) != 0) {
+            // Nobody has the port open. Whatever the controller still had to say
+            // is lost, as with a real adapter's closed port, so the next session
+            // does not begin with the tail of an old answer.
+            if (portInUse) {
+                portInUse = false;
+                pending.clear();
+                (void)wire.takeOutput();
+                discardUnread(devicePath);
+            }
+            poll(nullptr, 0, 20);
+            continue;
+        }
+        portInUse = true;
         if (ready > 0 && (pfd.revents & POLLIN) != 0) {
             const ssize_t n = ::read(master, buffer.data(), buffer.size());
             if (n > 0) {
@@ -188,7 +213,6 @@ int main(int argc, char** argv) {
     }
 
     if (!options.stateFile.empty()) reportSaveError(qavi::sim::saveState(options.stateFile, model));
-    if (slave >= 0) close(slave);
     close(master);
     return exitCode;
 }

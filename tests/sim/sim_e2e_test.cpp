@@ -5,8 +5,10 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QProcess>
 #include <QSerialPort>
+#include <QTimer>
 
 #include "link/frame_codec.h"
 
@@ -101,6 +103,30 @@ TEST_F(SimOnPty, IdentifiesPollsAndAcknowledgesACommand) {
     ASSERT_GE(settings.size(), 758u);
     EXPECT_EQ(settings[35], 0x28);
     port.close();
+}
+
+TEST_F(SimOnPty, AReopenedPortDoesNotStartWithTheTailOfAnOldAnswer) {
+    QSerialPort port(devicePath_);
+    port.setBaudRate(7200);
+    ASSERT_TRUE(port.open(QIODevice::ReadWrite)) << port.errorString().toStdString();
+    // Leave in the middle of the long identification answer, as a disconnect may.
+    const Bytes wire = qavi::link::wireForm(qavi::link::IdentifyRequest());
+    port.write(reinterpret_cast<const char*>(wire.data()), static_cast<qint64>(wire.size()));
+    port.waitForBytesWritten(1000);
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 200) port.waitForReadyRead(static_cast<int>(200 - t.elapsed()));
+    port.close();
+    // The answer goes on being sent for another 800 ms while the port is closed.
+    QEventLoop pause;
+    QTimer::singleShot(1000, &pause, &QEventLoop::quit);
+    pause.exec();
+
+    ASSERT_TRUE(port.open(QIODevice::ReadWrite)) << port.errorString().toStdString();
+    const Bytes live = exchange(port, qavi::link::PollRequest());
+    ASSERT_EQ(live.size(), 57u);
+    EXPECT_EQ(live[0], 0xAA);
+    EXPECT_EQ(live[3], 0x55);
 }
 
 }  // namespace
