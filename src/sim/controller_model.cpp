@@ -296,6 +296,8 @@ std::optional<Bytes> ControllerModel::answer(std::uint8_t code, std::span<const 
             return settingsAnswer(link::kFactoryResetCode);
         }
         case link::kServiceWriteCodeM:
+            // A short write lacks the fields its bytes are placed around, so no
+            // byte of it can be put in its place: acknowledged, record unchanged.
             if (payload.size() >= static_cast<std::size_t>(kServiceRecordLength)) {
                 // The running times are the controller's own counters: a write
                 // carries the values last read, which are already behind.

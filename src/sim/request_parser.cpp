@@ -4,7 +4,11 @@ namespace qavi::sim {
 
 namespace {
 
-constexpr std::uint8_t kWriteBackCode = 0x1A;
+// Requests that may legitimately arrive shorter than their full length: the
+// settings write-back from a short file, and a service write sent before any
+// service record was read (it then carries only the caller's bytes). They end
+// at their full length, or at a pause after a good sum.
+bool mayArriveShort(std::uint8_t code) { return code == 0x1A || code == link::kServiceWriteCodeM; }
 
 std::uint8_t unscrambleRequestByte(std::uint8_t raw) {
     return link::unscrambleStructure(static_cast<std::uint8_t>(raw ^ link::kTransmitMask));
@@ -56,7 +60,7 @@ void RequestParser::take(std::uint8_t raw, std::vector<Request>& out) {
             body_.clear();
             leadAt_.reset();
             const auto length = link::payloadLength(code_, variant_);
-            if (!length || code_ == kWriteBackCode) {
+            if (!length || mayArriveShort(code_)) {
                 state_ = State::Open;
             } else {
                 state_ = State::Fixed;
@@ -82,7 +86,7 @@ void RequestParser::take(std::uint8_t raw, std::vector<Request>& out) {
             }
             body_.push_back(byte);
             if (raw == link::kLeadByte) leadAt_ = body_.size() - 1;
-            if (code_ == kWriteBackCode) {
+            if (mayArriveShort(code_)) {
                 const auto full = static_cast<std::size_t>(*link::payloadLength(code_, variant_));
                 if (body_.size() == full + 1) {
                     if (sumMatches(full)) {

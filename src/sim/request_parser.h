@@ -3,10 +3,10 @@
 // Finds the requests in the byte stream the controller receives: 0xCC, then
 // the scrambled frame 0xAA, code, payload, additive sum. A request carries no
 // length, so its end comes from the code's payload length. Where that is not
-// known (a code this controller does not know, or a settings write-back cut
-// short by a short file) the request ends at a pause in the line or at the
-// next lead byte. A request with a wrong sum is dropped and the parser waits
-// for the next lead byte.
+// known (a code this controller does not know, a settings write-back cut short
+// by a short file, a service write without the fields of a record read before)
+// the request ends at a pause in the line or at the next lead byte. A request with a wrong sum is dropped and the
+// parser waits for the next lead byte.
 
 #include <cstdint>
 #include <optional>

@@ -247,6 +247,12 @@ TEST(ControllerModel, ServiceAnswersCarryTheRecordAsBody) {
     EXPECT_EQ(getLe32(std::span<const std::uint8_t>(mAnswer).subspan(4 + 31, 4)), dateCode(2026, 12, 10, 14, 30));
     EXPECT_EQ(mAnswer[68], 0x00);
     EXPECT_EQ(settingsRead(m)[756], 0x00);
+
+    // A short write is acknowledged and changes nothing.
+    const Bytes recordBefore = m.serviceRecord();
+    const Bytes shortAnswer = *m.answer(0x4D, Bytes(53, 0x07));
+    EXPECT_EQ(shortAnswer[3], 'M');
+    EXPECT_EQ(m.serviceRecord(), recordBefore);
 }
 
 TEST(ControllerModel, UnknownAndAdaptationCodesAreAcknowledgedAndChangeNothing) {

@@ -113,6 +113,22 @@ TEST(RequestParser, ASettingsWriteBackIsTakenWholeOrAsFarAsAShortFileReaches) {
     }
 }
 
+TEST(RequestParser, AServiceWriteIsTakenWholeOrShortAfterAPause) {
+    RequestParser parser(FirmwareVariant::Ver2);
+    Bytes whole(66, 0x00);
+    whole[0] = 'M';
+    auto requests = parser.feed(testing::plainRequestWire(whole), 0);
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].payload.size(), 65u);
+    // Before any record was read the tool's 'M' carries only its own 53 bytes.
+    Bytes uncompleted(54, 0x01);
+    uncompleted[0] = 'M';
+    EXPECT_TRUE(parser.feed(requestWire(uncompleted), 1000).empty());
+    requests = parser.idle(1000 + RequestParser::kIdleGapMs);
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].payload.size(), 53u);
+}
+
 TEST(RequestParser, ARequestCutOffHalfWayIsAbandonedAndTheRetryIsRead) {
     RequestParser parser(FirmwareVariant::Ver2);
     const Bytes wire = requestWire({0x0F, 0x28});

@@ -14,6 +14,14 @@ inline link::Bytes requestWire(const link::Bytes& command) {
     return link::wireForm(link::BuildFrame(command, nullptr));
 }
 
+// The wire form of a command taken as it stands ('M' not completed).
+inline link::Bytes plainRequestWire(const link::Bytes& command) {
+    link::Bytes frame{link::kStartByte};
+    frame.insert(frame.end(), command.begin(), command.end());
+    frame.push_back(link::additiveSum(frame));
+    return link::wireForm(frame);
+}
+
 // What the tool makes of the controller's bytes.
 inline link::Bytes unscrambled(const link::Bytes& wire) {
     link::Bytes out;

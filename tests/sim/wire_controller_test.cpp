@@ -41,6 +41,37 @@ TEST(WireController, AnswersUnscrambleToTheirOwnLength) {
     }
 }
 
+TEST(WireController, EveryCommandTheToolSendsIsAnsweredWithItsOwnKindOfAnswer) {
+    for (auto version : {link::kVer1Version, link::kVer2Version}) {
+        ModelOptions model;
+        model.firmware = version;
+        Rig rig({}, model);
+        for (const auto& spec : link::controllerCommands()) {
+            const int length = *link::payloadLength(spec.code, rig.model_.variant());
+            Bytes command(static_cast<std::size_t>(length) + 1, 0x00);
+            command[0] = spec.code;
+            if (spec.code == 0x66) command[1] = 0x01;
+            rig.wire.receive(testing::plainRequestWire(command), 0);
+            const auto out = rig.wire.takeOutput();
+            ASSERT_EQ(out.size(), 1u) << "code " << int(spec.code);
+            const Bytes answer = unscrambled(out[0].bytes);
+            EXPECT_EQ(testing::lengthField(answer), static_cast<int>(answer.size())) << int(spec.code);
+            EXPECT_EQ(answer[3], spec.code) << int(spec.code);
+            switch (spec.answer) {
+                case link::AnswerKind::SettingsBlock:
+                    EXPECT_GE(answer.size(), static_cast<std::size_t>(link::kSettingsBlockMinLength));
+                    break;
+                case link::AnswerKind::ServiceRecord:
+                    EXPECT_EQ(answer.size(), 4u + 65u + 1u);
+                    break;
+                case link::AnswerKind::LiveFrame:
+                    EXPECT_GE(answer.size(), static_cast<std::size_t>(link::kLiveFrameMinLength));
+                    break;
+            }
+        }
+    }
+}
+
 TEST(WireController, ARequestWithABadSumGetsNoAnswer) {
     Rig rig;
     Bytes wire = requestWire({0x0F, 0x28});
