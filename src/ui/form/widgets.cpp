@@ -427,6 +427,15 @@ void Grid::setDefaultSizes(int colWidth, int rowHeight) {
     changed();
 }
 
+void Grid::scrollTo(int leftCol, int topRow) {
+    leftCol = std::clamp(leftCol, fixedCols, std::max(fixedCols, cols_ - 1));
+    topRow = std::clamp(topRow, fixedRows, std::max(fixedRows, rows_ - 1));
+    if (leftCol == leftCol_ && topRow == topRow_) return;
+    leftCol_ = leftCol;
+    topRow_ = topRow;
+    changed();
+}
+
 void Grid::userSelect(Selection s) {
     setSelection(s);
     if (onSelectCell) onSelectCell(s.left, s.top);
