@@ -89,7 +89,7 @@ private:
 // Applies what every control has: visibility, enabled state, hint, geometry.
 void applyCommon(const ui::Control& c, QWidget* w) {
     const ui::Rect r = c.geometry();
-    if (r.w > 0 && r.h > 0 && c.kind() != ui::Kind::TabSheet) {
+    if (r != ui::Rect{} && c.kind() != ui::Kind::TabSheet) {
         const QRect g(r.x, r.y, r.w, r.h);
         if (w->geometry() != g) w->setGeometry(g);
     }

@@ -148,6 +148,8 @@ QStringList renderScreenshots(MainWindow& window, const QString& directory) {
     };
     int n = 0;
     for (ui::TabSheet* page : form.tab_control.pages()) {
+        // A hidden page (service, help) is shown only for its own picture.
+        const bool wasVisible = page->tabVisible();
         page->setTabVisible(true);
         form.tab_control.setActivePage(page);
         ++n;
@@ -159,6 +161,7 @@ QStringList renderScreenshots(MainWindow& window, const QString& directory) {
         } else {
             shoot(QString("%1_%2").arg(n, 2, 10, QChar('0')).arg(page->name().c_str()));
         }
+        page->setTabVisible(wasVisible);
     }
     return written;
 }

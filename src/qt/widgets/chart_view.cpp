@@ -31,9 +31,14 @@ ChartView::ChartView(ui::Chart& model, QWidget* parent)
     chart->addAxis(bottom_, Qt::AlignBottom);
     chart->addAxis(left_, Qt::AlignLeft);
     chart->addAxis(right_, Qt::AlignRight);
+    QFont labels = font();
+    labels.setPointSizeF(labels.pointSizeF() * 0.85);
+    QFont titles = labels;
+    titles.setBold(true);
     for (QValueAxis* axis : {left_, right_, bottom_}) {
-        axis->setLabelsFont(look::pixelFont(9));
-        axis->setTitleFont(look::pixelFont(9, true));
+        axis->setLabelsFont(labels);
+        axis->setTitleFont(titles);
+        axis->setTruncateLabels(false);
     }
     for (std::size_t i = 0; i < model_.series.size(); ++i) {
         const ui::ChartSeries& s = model_.series[i];
@@ -73,28 +78,45 @@ ChartView::ChartView(ui::Chart& model, QWidget* parent)
     sync();
 }
 
+namespace {
+
+// 1, 2 or 5 times a power of ten: a tick step a reader can add up.
+double niceStep(double rough) {
+    if (rough <= 0) return 1;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (double m : {1.0, 2.0, 5.0, 10.0}) {
+        if (m * power >= rough) return m * power;
+    }
+    return 10 * power;
+}
+
+}  // namespace
+
 void ChartView::syncAxis(QValueAxis* axis, const ui::ChartAxis& m) {
     axis->setRange(m.minimum, m.maximum);
     axis->setTitleText(qs(m.title));
     axis->setVisible(m.visible);
     axis->setGridLineVisible(m.grid);
     axis->setMinorTickCount(m.minorTicks);
+    const double span = m.maximum - m.minimum;
+    // The model's increment where it leaves room for the labels, a multiple of it otherwise.
+    double interval = 0;
     if (m.increment > 0) {
-        const int ticks = static_cast<int>(std::lround((m.maximum - m.minimum) / m.increment)) + 1;
-        // A tick every increment where that stays readable; fewer otherwise.
-        axis->setTickCount(ticks <= 12 ? ticks : 11);
+        interval = m.increment * std::max(1.0, std::ceil(span / m.increment / 10.0));
     } else {
-        axis->setTickCount(m.maximum - m.minimum > 10 ? 13 : 6);
+        interval = niceStep(span / 10.0);
     }
-    axis->setLabelFormat(m.maximum - m.minimum <= 5 ? "%.1f" : "%.0f");
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(m.increment > 0 ? m.minimum : std::ceil(m.minimum / interval) * interval);
+    axis->setTickInterval(interval);
+    const double rest = interval - std::floor(interval);
+    axis->setLabelFormat(rest < 1e-9 ? "%.0f" : interval >= 0.1 ? "%.1f" : "%.2f");
 }
 
 void ChartView::sync() {
     syncAxis(left_, model_.leftAxis);
     syncAxis(right_, model_.rightAxis);
     syncAxis(bottom_, model_.bottomAxis);
-    bottom_->setLabelFormat("%.1f");
-    bottom_->setTickCount(13);
     for (std::size_t i = 0; i < series_.size() && i < model_.series.size(); ++i) {
         const ui::ChartSeries& s = model_.series[i];
         QXYSeries* series = series_[i];

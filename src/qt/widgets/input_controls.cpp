@@ -163,8 +163,11 @@ void InputDial::paintEvent(QPaintEvent*) {
         p.setPen(pal.windowText().color());
         const QPointF lo = pointAt(0, r * 0.95);
         const QPointF hi = pointAt(1, r * 0.95);
-        p.drawText(QRectF(lo.x() - 26, lo.y(), 40, 11), Qt::AlignLeft | Qt::AlignTop, scaleLabel(model_, 0, 1));
-        p.drawText(QRectF(hi.x() - 14, hi.y(), 40, 11), Qt::AlignRight | Qt::AlignTop, scaleLabel(model_, 1, 1));
+        // End labels beside the scale's ends, kept inside the widget.
+        const qreal loLeft = std::max<qreal>(0, lo.x() - 12);
+        const qreal hiRight = std::min<qreal>(width(), hi.x() + 12);
+        p.drawText(QRectF(loLeft, lo.y(), 44, 11), Qt::AlignLeft | Qt::AlignTop, scaleLabel(model_, 0, 1));
+        p.drawText(QRectF(hiRight - 44, hi.y(), 44, 11), Qt::AlignRight | Qt::AlignTop, scaleLabel(model_, 1, 1));
     }
     // Knob.
     const qreal knob = r * 0.70;

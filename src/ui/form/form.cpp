@@ -125,7 +125,7 @@ void Form::designDashboard() {
     setSignal(RPM_zegar, 0.000001, 10, 0, 1000, "##0.##0");
     RPM_zegar.setUnit("x1000");
     RPM_zegar.show = ShowParts{true, false, false, true};
-    RPM_zegar.scaleMajorSteps = 8;
+    RPM_zegar.scaleMajorSteps = 10;  // one label per thousand rpm reads better than eight uneven steps
     RPM_zegar.scaleMinorSteps = 2;
     RPM_zegar.scaleFormat = "##0";
     RPM_zegar.bands = {{100, 600, colors::kLime}, {600, 750, colors::kYellow}, {750, 1000, colors::kRed}};

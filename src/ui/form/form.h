@@ -100,11 +100,11 @@ public:
     QAVI_COMPONENT(DisplayGauge, RPM_Edit, Kind::ValueIndicator, &GroupBox7, Rect{48, 148, 90, 24});
     QAVI_COMPONENT(Plain, Zaplon_panel, Kind::GroupBox, &Panel1Gora, Rect{624, 201, 145, 57});
     QAVI_COMPONENT(Switch, paliwo_Switch, Kind::Switch, &Zaplon_panel, Rect{8, 18, 100, 30});
-    QAVI_COMPONENT(Led, rezerwa_led_gora, Kind::Led, &Panel1Gora, Rect{560, 60, 40, 12});
-    QAVI_COMPONENT(Led, Gaz_led_1g, Kind::Led, &Panel1Gora, Rect{560, 48, 12, 8});
-    QAVI_COMPONENT(Led, Gaz_led_2g, Kind::Led, &Panel1Gora, Rect{560, 36, 12, 8});
-    QAVI_COMPONENT(Led, Gaz_led_3g, Kind::Led, &Panel1Gora, Rect{560, 24, 12, 8});
-    QAVI_COMPONENT(Led, Gaz_led_4g, Kind::Led, &Panel1Gora, Rect{560, 12, 12, 8});
+    QAVI_COMPONENT(Led, rezerwa_led_gora, Kind::Led, &Panel1Gora, Rect{584, 72, 24, 11});
+    QAVI_COMPONENT(Led, Gaz_led_1g, Kind::Led, &Panel1Gora, Rect{566, 76, 12, 8});
+    QAVI_COMPONENT(Led, Gaz_led_2g, Kind::Led, &Panel1Gora, Rect{566, 66, 12, 8});
+    QAVI_COMPONENT(Led, Gaz_led_3g, Kind::Led, &Panel1Gora, Rect{566, 56, 12, 8});
+    QAVI_COMPONENT(Led, Gaz_led_4g, Kind::Led, &Panel1Gora, Rect{566, 46, 12, 8});
     QAVI_COMPONENT(Plain, GroupBox8, Kind::GroupBox, &Panel1Gora, Rect{614, 3, 161, 196});
     QAVI_COMPONENT(DisplayGauge, TempGaz, Kind::Thermometer, &GroupBox8, Rect{6, 16, 74, 174});
     QAVI_COMPONENT(DisplayGauge, TempWoda, Kind::Thermometer, &GroupBox8, Rect{82, 16, 74, 174});
@@ -179,24 +179,24 @@ public:
     QAVI_COMPONENT(TabSheet, Typ_E, Kind::TabSheet, &PageControl1);
     QAVI_COMPONENT(TabSheet, TypB, Kind::TabSheet, &PageControl1);
     QAVI_COMPONENT(TabSheet, TypS, Kind::TabSheet, &PageControl1);
-    QAVI_COMPONENT(Chart, Chart1, Kind::Chart, &Typ_E, Rect{0, 0, 742, 205});
-    QAVI_COMPONENT(Plain, PaintBox1, Kind::PaintBox, &Typ_E, Rect{45, 10, 652, 160});
-    QAVI_COMPONENT(Plain, zoom, Kind::Panel, &Typ_E, Rect{300, 186, 90, 16});
+    QAVI_COMPONENT(Chart, Chart1, Kind::Chart, &Typ_E, Rect{0, 0, 664, 210});
+    QAVI_COMPONENT(Plain, PaintBox1, Kind::PaintBox, &Typ_E, Rect{45, 10, 580, 160});
+    QAVI_COMPONENT(Plain, zoom, Kind::Panel, &Typ_E, Rect{520, 190, 90, 16});
     QAVI_COMPONENT(CheckBox, wykres_CheckBox, Kind::CheckBox, &Typ_E, Rect{8, 186, 16, 16});
-    QAVI_COMPONENT(Button, BitBtn2, Kind::Button, &Typ_E, Rect{744, 4, 0, 24});
-    QAVI_COMPONENT(Button, BitBtn1, Kind::Button, &Typ_E, Rect{744, 32, 0, 24});
-    QAVI_COMPONENT(Plain, Panel4, Kind::Panel, &Typ_E, Rect{744, 60, 0, 140});
-    QAVI_COMPONENT(Plain, Image3, Kind::Image, &Panel4, Rect{0, 0, 0, 40});
-    QAVI_COMPONENT(SpinButton, AbSpinButton1, Kind::SpinButton, &Panel4, Rect{0, 44, 0, 60});
-    QAVI_COMPONENT(Button, Button3, Kind::Button, &Panel4, Rect{0, 108, 0, 24});
-    QAVI_COMPONENT(Grid, MAPGrid, &TypB, Rect{0, 0, 700, 205}, 247, 257);
-    QAVI_COMPONENT(Button, lupa_button, Kind::Button, &TypB, Rect{704, 4, 40, 24});
-    QAVI_COMPONENT(Chart, Chart2, Kind::Chart, &TypS, Rect{0, 0, 742, 205});
-    QAVI_COMPONENT(Spin, Ed_chart2, Kind::Spin, &TypS, Rect{50, 186, 60, 18});
-    QAVI_COMPONENT(Plain, zoom_S, Kind::Panel, &TypS, Rect{300, 186, 90, 16});
+    QAVI_COMPONENT(Button, BitBtn2, Kind::Button, &Typ_E, Rect{668, 6, 70, 26});
+    QAVI_COMPONENT(Button, BitBtn1, Kind::Button, &Typ_E, Rect{668, 36, 70, 26});
+    QAVI_COMPONENT(Plain, Panel4, Kind::Panel, &Typ_E, Rect{668, 70, 70, 136});
+    QAVI_COMPONENT(Plain, Image3, Kind::Image, &Panel4, Rect{15, 4, 40, 34});
+    QAVI_COMPONENT(SpinButton, AbSpinButton1, Kind::SpinButton, &Panel4, Rect{19, 42, 32, 56});
+    QAVI_COMPONENT(Button, Button3, Kind::Button, &Panel4, Rect{11, 104, 48, 26});
+    QAVI_COMPONENT(Grid, MAPGrid, &TypB, Rect{0, 0, 716, 210}, 247, 257);
+    QAVI_COMPONENT(Button, lupa_button, Kind::Button, &TypB, Rect{720, 4, 24, 24});
+    QAVI_COMPONENT(Chart, Chart2, Kind::Chart, &TypS, Rect{0, 0, 664, 210});
+    QAVI_COMPONENT(Spin, Ed_chart2, Kind::Spin, &TypS, Rect{46, 188, 60, 20});
+    QAVI_COMPONENT(Plain, zoom_S, Kind::Panel, &TypS, Rect{520, 190, 90, 16});
     QAVI_COMPONENT(CheckBox, CheckBox1, Kind::CheckBox, &TypS, Rect{8, 186, 16, 16});
-    QAVI_COMPONENT(Button, BitBtn2a, Kind::Button, &TypS, Rect{744, 4, 0, 24});
-    QAVI_COMPONENT(Button, BitBtn1a, Kind::Button, &TypS, Rect{744, 32, 0, 24});
+    QAVI_COMPONENT(Button, BitBtn2a, Kind::Button, &TypS, Rect{668, 6, 70, 26});
+    QAVI_COMPONENT(Button, BitBtn1a, Kind::Button, &TypS, Rect{668, 36, 70, 26});
 
     // "Error"
     QAVI_COMPONENT(Plain, Label19, Kind::Label, &TabSheet5, Rect{8, 2, 200, 16});
@@ -216,8 +216,8 @@ public:
 
     // "Diagnostyka"
     QAVI_COMPONENT(Plain, Panel5, Kind::Panel, &TabSheet8, Rect{0, 0, 777, 218});
-    QAVI_COMPONENT(Plain, Label6, Kind::Label, &Panel5, Rect{9, 2, 80, 14});
-    QAVI_COMPONENT(Plain, Label5, Kind::Label, &Panel5, Rect{56, 2, 80, 14});
+    QAVI_COMPONENT(Plain, Label6, Kind::Label, &Panel5, Rect{4, 1, 62, 14});
+    QAVI_COMPONENT(Plain, Label5, Kind::Label, &Panel5, Rect{68, 1, 60, 14});
     QAVI_COMPONENT(DisplayGauge, Skala_PB_time1, Kind::Bar, &Panel5, Rect{9, 16, 44, 150});
     QAVI_COMPONENT(DisplayGauge, Skala_PB_time2, Kind::Bar, &Panel5, Rect{106, 16, 44, 150});
     QAVI_COMPONENT(DisplayGauge, Skala_PB_time3, Kind::Bar, &Panel5, Rect{203, 16, 44, 150});
