@@ -53,6 +53,9 @@ protected:
             case QEvent::MouseButtonRelease: {
                 auto* widget = qobject_cast<QWidget*>(watched);
                 auto* m = static_cast<QMouseEvent*>(e);
+                // A mouse event a child ignores travels on to its parent; it
+                // belongs to the innermost control only.
+                if (isRepeat(m)) break;
                 QPoint pos = m->position().toPoint();
                 if (widget && widget != owner()) pos = widget->mapTo(owner(), pos);
                 const ui::MouseEvent event{pos.x(), pos.y(),
@@ -81,6 +84,20 @@ protected:
     }
 
 private:
+    static bool isRepeat(const QMouseEvent* m) {
+        struct Seen {
+            const QEvent* event = nullptr;
+            quint64 timestamp = 0;
+            QEvent::Type type = QEvent::None;
+            QPointF global;
+        };
+        static Seen last;
+        const Seen now{m, m->timestamp(), m->type(), m->globalPosition()};
+        const bool repeat = now.event == last.event && now.timestamp == last.timestamp && now.type == last.type &&
+                            now.global == last.global;
+        last = now;
+        return repeat;
+    }
     QWidget* owner() const { return static_cast<QWidget*>(parent()); }
     ui::Control& control_;
     bool clickOnRelease_;
@@ -397,9 +414,6 @@ QWidget* createGrid(ui::Grid& c, QWidget* parent) {
         c.userSelect(ui::Grid::Selection{col, row, col, row});
     });
     QObject::connect(grid, &MapGridView::rangeDragged, [&c](ui::Grid::Selection s) { c.setSelection(s); });
-    QObject::connect(grid, &MapGridView::mouseReleased, [&c](int x, int y, bool left) {
-        c.userMouseUp(ui::MouseEvent{x, y, left});
-    });
     QObject::connect(grid, &MapGridView::scrolled, [&c](int left, int top) { c.scrollTo(left, top); });
     bindControl(c, grid, deferred(grid, [grid] { grid->sync(); }), false);
     return grid;

@@ -18,6 +18,8 @@ public:
     void stop() override { timer_.stop(); }
     void restart() override { timer_.start(); }
     bool isActive() const override { return timer_.isActive(); }
+    // Time left in the current interval; -1 when stopped.
+    int remainingMs() const { return timer_.remainingTime(); }
 
 private:
     QTimer timer_;

@@ -150,9 +150,9 @@ void MapGridView::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void MapGridView::mouseReleaseEvent(QMouseEvent* e) {
+    // The model hears of the release through the generic mouse binding.
     anchor_.reset();
-    const QPoint pos = e->position().toPoint();
-    emit mouseReleased(pos.x(), pos.y(), e->button() == Qt::LeftButton);
+    e->accept();
 }
 
 bool MapGridView::viewportEvent(QEvent* e) {

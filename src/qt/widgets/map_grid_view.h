@@ -27,7 +27,6 @@ public:
 signals:
     void cellPressed(int col, int row);
     void rangeDragged(ui::Grid::Selection selection);
-    void mouseReleased(int x, int y, bool leftButton);
     void scrolled(int leftCol, int topRow);
 
 protected:
