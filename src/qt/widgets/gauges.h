@@ -4,7 +4,9 @@
 // thermometers and value indicators. They read the model when they paint;
 // the binding only asks them to repaint.
 
+#include <QByteArray>
 #include <QColor>
+#include <QPixmap>
 #include <QWidget>
 
 #include "ui/form/widgets.h"
@@ -42,7 +44,20 @@ public:
     const ui::SignalControl& model() const { return model_; }
 
 protected:
+    // Instruments paint in two layers: what changes only with the signal's
+    // description (face, scale, bands, labels) is kept in a pixmap made at the
+    // screen's pixel ratio; the value is drawn over it on every repaint.
+    void paintEvent(QPaintEvent*) override;
+    virtual void paintStatic(QPainter&) {}
+    virtual void paintDynamic(QPainter&) {}
+    // Everything the static layer depends on.
+    virtual QByteArray staticKey() const;
+
     const ui::SignalControl& model_;
+
+private:
+    QPixmap cache_;
+    QByteArray cacheKey_;
 };
 
 // Vertical or horizontal bar with an optional scale.
@@ -52,11 +67,16 @@ public:
     using SignalWidget::SignalWidget;
 
 protected:
-    void paintEvent(QPaintEvent*) override;
+    void paintStatic(QPainter& p) override;
+    void paintDynamic(QPainter& p) override;
 
 private:
-    void paintVertical(QPainter& p);
-    void paintHorizontal(QPainter& p);
+    bool horizontal() const;
+    struct Layout {
+        QRectF face, track, valueRow, nameRow, labelColumn;
+        int textPx = 9;
+    };
+    Layout layout() const;
 };
 
 // Horizontal meter: a scale with colour bands and a pointer.
@@ -66,7 +86,8 @@ public:
     using SignalWidget::SignalWidget;
 
 protected:
-    void paintEvent(QPaintEvent*) override;
+    void paintStatic(QPainter& p) override;
+    void paintDynamic(QPainter& p) override;
 };
 
 // The 270° dial gauge with bands and a needle; its sector offset and needle
@@ -81,7 +102,9 @@ public:
     int needleShape() const { return gauge_.needleShape(); }
 
 protected:
-    void paintEvent(QPaintEvent*) override;
+    void paintStatic(QPainter& p) override;
+    void paintDynamic(QPainter& p) override;
+    QByteArray staticKey() const override;
 
 private:
     const ui::DisplayGauge& gauge_;
@@ -93,7 +116,8 @@ public:
     using SignalWidget::SignalWidget;
 
 protected:
-    void paintEvent(QPaintEvent*) override;
+    void paintStatic(QPainter& p) override;
+    void paintDynamic(QPainter& p) override;
 };
 
 // A read-out: the value in a dark window, with name and unit as configured.
@@ -103,7 +127,8 @@ public:
     using SignalWidget::SignalWidget;
 
 protected:
-    void paintEvent(QPaintEvent*) override;
+    void paintStatic(QPainter& p) override;
+    void paintDynamic(QPainter& p) override;
 };
 
 }  // namespace qavi::qt
