@@ -361,5 +361,32 @@ TEST_F(MainWindowTest, GridPressSelectsTheCellUnderTheMouse) {
     EXPECT_EQ(grid->cellAt(at), QPoint(10, 101));
 }
 
+TEST_F(MainWindowTest, LitFlashingLedsBlinkAtTheirFrequency) {
+    QWidget* reserve = widget("rezerwa_led_gora");
+    form->rezerwa_led_gora.setFlashing(true);
+    EXPECT_EQ(reserve->property("blinkIntervalMs").toInt(), 0);  // unlit: nothing to blink
+    form->rezerwa_led_gora.setChecked(true);
+    EXPECT_EQ(reserve->property("blinkIntervalMs").toInt(), 125);  // 4 Hz
+    form->Gaz_led_2g.setChecked(true);
+    form->Gaz_led_2g.setFlashing(true);
+    EXPECT_EQ(widget("Gaz_led_2g")->property("blinkIntervalMs").toInt(), 500);  // 1 Hz
+    form->rezerwa_led_gora.setChecked(false);
+    EXPECT_EQ(reserve->property("blinkIntervalMs").toInt(), 0);
+    EXPECT_FALSE(reserve->property("lit").toBool());
+}
+
+TEST_F(MainWindowTest, FocusEntersAndLeavesTheControls) {
+    form->tab_control.setActivePage(&form->TabSheet9);
+    QApplication::processEvents();
+    std::vector<std::string> events;
+    form->Ch_U_LPG_2.onEnter = [&] { events.push_back("enter 2"); };
+    form->Ch_U_LPG_2.onExit = [&] { events.push_back("exit 2"); };
+    form->Rodz_czuj_LPG.onEnter = [&] { events.push_back("enter sensor"); };
+    window->activateWindow();
+    widget("Ch_U_LPG_2")->setFocus(Qt::OtherFocusReason);
+    widget("Rodz_czuj_LPG")->setFocus(Qt::OtherFocusReason);
+    EXPECT_EQ(events, (std::vector<std::string>{"enter 2", "exit 2", "enter sensor"}));
+}
+
 }  // namespace
 }  // namespace qavi::qt

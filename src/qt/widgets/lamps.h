@@ -21,6 +21,7 @@ class LedWidget : public QWidget {
     Q_PROPERTY(QColor onColor READ onColor)
     Q_PROPERTY(QColor offColor READ offColor)
     Q_PROPERTY(QString caption READ caption)
+    Q_PROPERTY(int blinkIntervalMs READ blinkIntervalMs)
 public:
     LedWidget(const ui::Led& model, QWidget* parent);
     bool checked() const { return model_.checked(); }
@@ -31,6 +32,8 @@ public:
     QColor onColor() const;
     QColor offColor() const;
     QString caption() const;
+    // Half a flash period while blinking; 0 when steady.
+    int blinkIntervalMs() const { return blink_.isActive() ? blink_.interval() : 0; }
     // Starts or stops the blink timer to match the model.
     void sync();
 
