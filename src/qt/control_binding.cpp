@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,10 +73,10 @@ protected:
                 break;
             }
             case QEvent::FocusIn:
-                control_.userEnter();
+                if (movesWithinWindow(e)) control_.userEnter();
                 break;
             case QEvent::FocusOut:
-                control_.userExit();
+                if (movesWithinWindow(e)) control_.userExit();
                 break;
             default:
                 break;
@@ -84,6 +85,13 @@ protected:
     }
 
 private:
+    // Entering and leaving a control means focus moving between controls: a
+    // combo's drop-down list opening, or another window (a message box)
+    // taking the focus, leaves the control where it is.
+    static bool movesWithinWindow(const QEvent* e) {
+        const Qt::FocusReason reason = static_cast<const QFocusEvent*>(e)->reason();
+        return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+    }
     static bool isRepeat(const QMouseEvent* m) {
         struct Seen {
             const QEvent* event = nullptr;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -386,6 +387,12 @@ TEST_F(MainWindowTest, FocusEntersAndLeavesTheControls) {
     widget("Ch_U_LPG_2")->setFocus(Qt::OtherFocusReason);
     widget("Rodz_czuj_LPG")->setFocus(Qt::OtherFocusReason);
     EXPECT_EQ(events, (std::vector<std::string>{"enter 2", "exit 2", "enter sensor"}));
+    // Opening the sensor list is no exit from the sensor combo.
+    events.clear();
+    form->Rodz_czuj_LPG.onExit = [&] { events.push_back("exit sensor"); };
+    QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(widget("Rodz_czuj_LPG"), &popup);
+    EXPECT_TRUE(events.empty());
 }
 
 }  // namespace
