@@ -326,8 +326,16 @@ QWidget* createMemo(ui::Memo& c, QWidget* parent) {
 
 QWidget* createPageControl(ui::PageControl& c, QWidget* parent) {
     auto* tabs = new QTabWidget(parent);
-    tabs->setDocumentMode(false);
-    if (&c != &c.form().tab_control) {
+    if (&c == &c.form().tab_control) {
+        // The page tabs are flat buttons that light up under the mouse; they
+        // are also lower than the style's tabs, which leaves the pages their room.
+        tabs->tabBar()->setStyleSheet(
+            "QTabBar::tab { height: 19px; padding: 0 9px; margin: 2px 2px 1px 0; border: 1px solid #c4ccd4;"
+            " border-radius: 3px; background: #f4f6f8; }"
+            "QTabBar::tab:hover { background: #dceafb; border-color: #7fa9de; }"
+            "QTabBar::tab:selected { background: #2f6fd0; border-color: #2a5fb0; color: white; }");
+        tabs->tabBar()->setDrawBase(false);
+    } else {
         tabs->setTabPosition(QTabWidget::West);
         tabs->setUsesScrollButtons(false);
     }
