@@ -127,6 +127,9 @@ TEST_F(MainWindowTest, ModelChangesShowInTheWidgets) {
     EXPECT_TRUE(widget("Zaplon_panel")->isEnabled());
 
     form->Actual_errors_Memo.setText("Line 1\r\nLine 2");
+    form->Oscyloskop.addSample(1, 2);
+    form->Oscyloskop.addSample(3, 4);
+    EXPECT_EQ(widget("Oscyloskop")->property("sampleCount").toInt(), 2);
     form->Kor_1.setValue(-3);
     EXPECT_EQ(widget<SpinWidget>("Kor_1")->text(), "-3");
     form->U_zbiornika.setText("2.41");
@@ -318,6 +321,20 @@ TEST_F(MainWindowTest, SpinButtonsStepTheModel) {
     EXPECT_EQ(form->kor_2.value(), 1);
     EXPECT_EQ(changes, 3);
     EXPECT_EQ(spin->upButton()->autoRepeatDelay(), 700);
+    EXPECT_TRUE(spin->findChild<QLineEdit*>()->isReadOnly());
+
+    // A spin whose text may be typed: the typed number goes to the model on Enter.
+    form->TabSheet10.setTabVisible(true);
+    form->tab_control.setActivePage(&form->TabSheet10);
+    int typed = 0;
+    form->za_km.onValueChanged = [&] { ++typed; };
+    auto* edit = widget<SpinWidget>("za_km")->findChild<QLineEdit*>();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, "15000");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(form->za_km.value(), 15000);
+    EXPECT_EQ(typed, 1);
     EXPECT_EQ(spin->upButton()->autoRepeatInterval(), 700);
     form->kor_2.setValue(20);
     EXPECT_FALSE(spin->upButton()->isEnabled());
