@@ -74,8 +74,17 @@ TEST(QtKeyStore, ValuesLiveUnderTheirKeyPaths) {
     EXPECT_EQ(keys.readText("Software\\QAVI\\Missing", "Anything"), std::nullopt);
 }
 
+TEST(QtKeyStore, FirstRunCreatesTheFolder) {
+    QTemporaryDir dir;
+    QtKeyStore keys(dir.filePath("config/QAVI/QAVI.ini"));
+    EXPECT_TRUE(keys.openKey("Software\\QAVI\\Lang"));
+    EXPECT_TRUE(keys.writeInteger("Software\\QAVI\\Lang", "CurLang", 3));
+    EXPECT_EQ(keys.readInteger("Software\\QAVI\\Lang", "CurLang"), 3);
+}
+
 TEST(QtKeyStore, UnwritableStoreSaysSo) {
     QtKeyStore keys(QString("/proc/qavi-cannot-be-here/QAVI.ini"));
+    EXPECT_FALSE(keys.openKey("Software\\QAVI\\Lang"));
     EXPECT_FALSE(keys.writeText("Software\\QAVI\\Lang", "CurLang", "1"));
     EXPECT_EQ(keys.readText("Software\\QAVI\\Lang", "CurLang"), std::nullopt);
 }
