@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QTextStream>
 
+#include "app/screenshots.h"
 #include "qt/main_window.h"
-#include "qt/screenshots.h"
 #include "ui/form/form.h"
 
 int main(int argc, char** argv) {
@@ -14,9 +14,9 @@ int main(int argc, char** argv) {
     const QString directory = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     qavi::ui::Form form;
     qavi::qt::MainWindow window(form);
-    qavi::qt::fillSampleData(form);
+    qavi::app::fillSampleData(form);
     window.show();
-    const QStringList files = qavi::qt::renderScreenshots(window, directory);
+    const QStringList files = qavi::app::renderScreenshots(window, directory);
     QTextStream out(stdout);
     for (const QString& file : files) out << file << '\n';
     return files.isEmpty() ? 1 : 0;

@@ -1,4 +1,4 @@
-#include "qt/screenshots.h"
+#include "app/screenshots.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,7 +7,7 @@
 
 #include "qt/main_window.h"
 
-namespace qavi::qt {
+namespace qavi::app {
 
 namespace {
 
@@ -137,7 +137,7 @@ void fillSampleData(ui::Form& form) {
     form.Label45.setCaption("service@example.org");
 }
 
-QStringList renderScreenshots(MainWindow& window, const QString& directory) {
+QStringList renderScreenshots(qt::MainWindow& window, const QString& directory) {
     ui::Form& form = window.form();
     QDir().mkpath(directory);
     QStringList written;
@@ -166,4 +166,4 @@ QStringList renderScreenshots(MainWindow& window, const QString& directory) {
     return written;
 }
 
-}  // namespace qavi::qt
+}  // namespace qavi::app
