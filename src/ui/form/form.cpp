@@ -246,6 +246,7 @@ void Form::designGasPage() {
         s->show = ShowParts{true, true, false, false};
         s->scaleMajorSteps = 5;
         s->scaleMinorSteps = 5;
+        s->scaleFormat = "#0.0";  // scale steps of 0.42 need their decimal
     }
     P_pracy_changer.setDigitalRange(40, 250);
     P_pracy_changer.setName1("P. pracy");
@@ -423,6 +424,7 @@ void Form::designSwitchPage() {
     Ch_U_LPG_changer.arrowKeysOnly = true;
     Ch_U_LPG_changer.scaleMajorSteps = 5;
     Ch_U_LPG_changer.scaleMinorSteps = 10;
+    Ch_U_LPG_changer.scaleFormat = "#0.0";
     Ch_U_LPG_changer.setVisible(false);
     // Design value 10 lies above the range; it shows as the top end until the
     // level-sensor set-up places it.
