@@ -156,6 +156,10 @@ TEST_F(MainWindowTest, HiddenTabsTakeNoRoomAndFollowTheModel) {
     EXPECT_EQ(tabs()->currentIndex(), 0);
     form->tab_control.setActivePage(&form->TabSheet9);
     EXPECT_EQ(tabs()->currentIndex(), 7);
+    form->tab_control.setActivePage(&form->TabSheet10);
+    form->TabSheet10.setTabVisible(false);  // disconnected while on the service page
+    EXPECT_EQ(tabs()->currentIndex(), 10);
+    EXPECT_EQ(form->tab_control.activePage(), &form->TabSheet12);
 
     auto* maps = widget<QTabWidget>("PageControl1");
     EXPECT_EQ(maps->tabPosition(), QTabWidget::West);

@@ -232,5 +232,23 @@ TEST(Grid, ScrollPositionStaysOnTheScrollableCells) {
     EXPECT_EQ(notified, 3);
 }
 
+TEST(PageControl, HidingTheActiveTabMovesToANeighbour) {
+    Form form;
+    std::vector<std::string> events;
+    form.TabSheet10.onShow = [&] { events.push_back("show 10"); };
+    form.TabSheet10.onHide = [&] { events.push_back("hide 10"); };
+    form.TabSheet12.onShow = [&] { events.push_back("show 12"); };
+    form.TabSheet10.setTabVisible(true);
+    form.tab_control.setActivePage(&form.TabSheet10);
+    form.TabSheet10.setTabVisible(false);  // the help tab after it is hidden too
+    EXPECT_EQ(form.tab_control.activePage(), &form.TabSheet12);
+    EXPECT_EQ(events, (std::vector<std::string>{"show 10", "hide 10", "show 12"}));
+
+    form.TabSheet12.setTabVisible(false);  // the last one: back to the one before
+    EXPECT_EQ(form.tab_control.activePage(), &form.TabSheet9);
+    form.TabSheet5.setTabVisible(false);  // not active: stays where it is
+    EXPECT_EQ(form.tab_control.activePage(), &form.TabSheet9);
+}
+
 }  // namespace
 }  // namespace qavi::ui
