@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -378,6 +379,13 @@ TEST_F(MainWindowTest, GridPressSelectsTheCellUnderTheMouse) {
     EXPECT_EQ(col, 3);
     EXPECT_EQ(row, 2);
     EXPECT_EQ(ups, 1);
+    // Dragging with the button down selects a range.
+    const QPoint to = at + QPoint(30, 30);
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, at);
+    QMouseEvent move(QEvent::MouseMove, to, grid->viewport()->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(grid->viewport(), &move);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, to);
+    EXPECT_EQ(form->MAPGrid.selection(), (ui::Grid::Selection{3, 2, 6, 5}));
     form->MAPGrid.scrollTo(8, 100);
     QApplication::processEvents();
     EXPECT_EQ(grid->cellAt(at), QPoint(10, 101));
