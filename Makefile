@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DQAVI_WARNINGS_AS_ERRORS=ON
 
-.PHONY: setup build run test test-asan bench clean
+.PHONY: setup build run test test-asan bench screenshots clean
 
 setup:
 	@bash scripts/setup.sh
@@ -32,6 +32,10 @@ test-asan: setup
 # Timings of the codec, the live decoder and the window (not part of the tests).
 bench: build
 	@for b in $(BUILD)/bench/qavi_*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_min_time=0.2; done
+
+# Every page of the window as PNG, rendered off-screen into $(BUILD)/screenshots/.
+screenshots: setup $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target screenshots -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

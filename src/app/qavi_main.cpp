@@ -1,13 +1,64 @@
-#include <QApplication>
+// The composition root: the platform (the desktop's, or the desktop's with the
+// simulated controller on the line for --demo), the window object that owns
+// the model and every part, and last the Qt window that shows it all.
 
+#include <QApplication>
+#include <iostream>
+#include <memory>
+
+#include "cli/command_line.h"
 #include "qt/main_window.h"
-#include "ui/form/form.h"
+#include "qt/platform/qt_platform.h"
+#include "sim/simulated_serial_port.h"
+#include "ui/window/qavi_window.h"
+
+namespace {
+
+std::vector<std::string> argumentsOf(const QStringList& list) {
+    std::vector<std::string> args;
+    for (const QString& a : list) args.push_back(a.toStdString());
+    return args;
+}
+
+// The demo controller warms up faster than a real engine so the change-over
+// to gas shows within a minute.
+constexpr double kDemoTimeScale = 8.0;
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("QAVI");
-    qavi::ui::Form form;
-    qavi::qt::MainWindow window(form);
+
+    // Qt has taken its own options out of the list by now.
+    const auto commandLine = qavi::cli::parseCommandLine(argumentsOf(QCoreApplication::arguments()));
+    if (commandLine.action != qavi::cli::CommandLine::Action::Run) {
+        return qavi::cli::reportCommandLine(commandLine, "qavi", std::cout, std::cerr);
+    }
+
+    qavi::qt::QtPlatform desktop;
+    std::unique_ptr<qavi::sim::SimulatedSerialPort> simulated;
+    qavi::platform::SerialPort* serial = &desktop.serial;
+    if (commandLine.demo) {
+        qavi::sim::ModelOptions model;
+        model.timeScale = kDemoTimeScale;
+        simulated = std::make_unique<qavi::sim::SimulatedSerialPort>(desktop.scheduler, model);
+        serial = simulated.get();
+    }
+    qavi::platform::Platform platform{*serial,        desktop.scheduler, desktop.keys,  desktop.clock,
+                                      desktop.locale, desktop.dialogs,   desktop.shell, desktop.screen};
+
+    qavi::ui::QaviWindow core(platform);
+    qavi::qt::MainWindow window(core.form);
+    desktop.dialogs.setParentWindow(&window);
+    core.link.hooks.closeWindow = [&window] { window.close(); };
+
+    core.FormCreate();
     window.show();
+    if (commandLine.demo) {
+        core.link.connectTo(qavi::sim::SimulatedSerialPort::kPortName);
+    } else if (!commandLine.portName.empty()) {
+        core.link.connectTo(commandLine.portName);
+    }
     return QApplication::exec();
 }

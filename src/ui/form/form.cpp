@@ -125,7 +125,7 @@ void Form::designDashboard() {
     setSignal(RPM_zegar, 0.000001, 10, 0, 1000, "##0.##0");
     RPM_zegar.setUnit("x1000");
     RPM_zegar.show = ShowParts{true, false, false, true};
-    RPM_zegar.scaleMajorSteps = 8;
+    RPM_zegar.scaleMajorSteps = 10;  // one label per thousand rpm reads better than eight uneven steps
     RPM_zegar.scaleMinorSteps = 2;
     RPM_zegar.scaleFormat = "##0";
     RPM_zegar.bands = {{100, 600, colors::kLime}, {600, 750, colors::kYellow}, {750, 1000, colors::kRed}};
@@ -246,6 +246,7 @@ void Form::designGasPage() {
         s->show = ShowParts{true, true, false, false};
         s->scaleMajorSteps = 5;
         s->scaleMinorSteps = 5;
+        s->scaleFormat = "#0.0";  // scale steps of 0.42 need their decimal
     }
     P_pracy_changer.setDigitalRange(40, 250);
     P_pracy_changer.setName1("P. pracy");
@@ -423,6 +424,7 @@ void Form::designSwitchPage() {
     Ch_U_LPG_changer.arrowKeysOnly = true;
     Ch_U_LPG_changer.scaleMajorSteps = 5;
     Ch_U_LPG_changer.scaleMinorSteps = 10;
+    Ch_U_LPG_changer.scaleFormat = "#0.0";
     Ch_U_LPG_changer.setVisible(false);
     // Design value 10 lies above the range; it shows as the top end until the
     // level-sensor set-up places it.

@@ -427,6 +427,15 @@ void Grid::setDefaultSizes(int colWidth, int rowHeight) {
     changed();
 }
 
+void Grid::scrollTo(int leftCol, int topRow) {
+    leftCol = std::clamp(leftCol, fixedCols, std::max(fixedCols, cols_ - 1));
+    topRow = std::clamp(topRow, fixedRows, std::max(fixedRows, rows_ - 1));
+    if (leftCol == leftCol_ && topRow == topRow_) return;
+    leftCol_ = leftCol;
+    topRow_ = topRow;
+    changed();
+}
+
 void Grid::userSelect(Selection s) {
     setSelection(s);
     if (onSelectCell) onSelectCell(s.left, s.top);
@@ -434,7 +443,28 @@ void Grid::userSelect(Selection s) {
 
 // ---- Pages, status bar, menus ---------------------------------------------------
 
-void TabSheet::setTabVisible(bool v) { assign(tabVisible_, v); }
+// Hiding the tab of the active page moves the control to the next page whose
+// tab shows (or the previous one), as the fitter would otherwise look at a
+// page without a tab.
+void TabSheet::setTabVisible(bool v) {
+    if (tabVisible_ == v) return;
+    tabVisible_ = v;
+    changed();
+    if (v || parent() == nullptr || parent()->kind() != Kind::PageControl) return;
+    auto* control = static_cast<PageControl*>(parent());
+    if (control->activePage() != this) return;
+    const auto& pages = control->pages();
+    const auto self = std::find(pages.begin(), pages.end(), this);
+    TabSheet* next = nullptr;
+    for (auto it = self; it != pages.end() && next == nullptr; ++it) {
+        if ((*it)->tabVisible()) next = *it;
+    }
+    for (auto it = self; it != pages.begin() && next == nullptr;) {
+        --it;
+        if ((*it)->tabVisible()) next = *it;
+    }
+    control->setActivePage(next);
+}
 
 void PageControl::setActivePage(TabSheet* page) {
     if (page == active_) return;

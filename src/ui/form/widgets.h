@@ -549,6 +549,9 @@ public:
     ChartAxis bottomAxis;
     ChartAxis topAxis;
     std::vector<ChartSeries> series;
+    // Where the shell draws the plot, in the chart's own pixels; lets mouse
+    // handlers turn a position into axis values.
+    Rect plotArea;
 
     ChartSeries& seriesNamed(const std::string& name);
     void setRightAxisMaximum(double max);
@@ -588,6 +591,13 @@ public:
     Selection selection() const { return selection_; }
     void setSelection(Selection s) { assign(selection_, s); }
     void userSelect(Selection s);
+    // First scrollable column and row shown at the view's top-left corner.
+    int leftCol() const { return leftCol_; }
+    int topRow() const { return topRow_; }
+    void scrollTo(int leftCol, int topRow);
+    // Whether the range selection is painted (switched off while zoomed).
+    bool drawSelection() const { return drawSelection_; }
+    void setDrawSelection(bool d) { assign(drawSelection_, d); }
     // Several cells written in a row notify once.
     void endUpdate() const { changed(); }
 
@@ -601,6 +611,9 @@ private:
     std::vector<std::optional<Color>> cellColors_;
     std::vector<std::string> hints_;
     Selection selection_;
+    int leftCol_ = 1;
+    int topRow_ = 1;
+    bool drawSelection_ = true;
     bool batching_ = false;
 };
 
@@ -678,6 +691,10 @@ public:
     bool minimizeButton() const { return minimizeButton_; }
     void setMinimizeButton(bool v) { assign(minimizeButton_, v); }
     void moveTo(int x, int y);
+
+    // Raised by the shell whenever the window repaints, and when it closes.
+    std::function<void()> onPaint;
+    std::function<void()> onClose;
 
 private:
     bool minimizeButton_ = true;

@@ -26,6 +26,8 @@ QaviWindow::QaviWindow(platform::Platform& platformIn)
     link.hooks.settingsAnswer = [this](const link::Bytes& block) { config.settingsAnswer(block); };
     link.hooks.liveFrame = [this](const link::Bytes& frame) { dashboard.DecodeLiveFrame(frame); };
     link.hooks.currentLanguage = [this] { return language.currentLanguage(); };
+    form.QAVI.onPaint = [this] { link.FormPaint(); };
+    form.QAVI.onClose = [this] { link.FormClose(); };
     link.hooks.applyStoredLanguage = [this](const std::string& name) { language.applyStoredLanguage(name); };
 }
 
