@@ -30,7 +30,7 @@ std::vector<Request> RequestParser::idle(std::int64_t nowMs) {
     std::vector<Request> out;
     if (state_ == State::Hunting || nowMs - lastByteMs_ < kIdleGapMs) return out;
     if (state_ == State::Open && !body_.empty() && sumMatches(body_.size() - 1)) {
-        emit(body_.size() - 1, out);
+        emitRequest(body_.size() - 1, out);
     } else {
         reject();
     }
@@ -79,7 +79,7 @@ void RequestParser::take(std::uint8_t raw, std::vector<Request>& out) {
                 const std::size_t lead = *leadAt_;
                 leadAt_.reset();
                 if (byte == link::kStartByte && lead >= 1 && sumMatches(lead - 1)) {
-                    emit(lead - 1, out);
+                    emitRequest(lead - 1, out);
                     state_ = State::ExpectCode;
                     return;
                 }
@@ -90,7 +90,7 @@ void RequestParser::take(std::uint8_t raw, std::vector<Request>& out) {
                 const auto full = static_cast<std::size_t>(*link::payloadLength(code_, variant_));
                 if (body_.size() == full + 1) {
                     if (sumMatches(full)) {
-                        emit(full, out);
+                        emitRequest(full, out);
                     } else {
                         reject();
                     }
@@ -104,7 +104,7 @@ void RequestParser::take(std::uint8_t raw, std::vector<Request>& out) {
 
 void RequestParser::finishFixed(std::vector<Request>& out) {
     if (sumMatches(expected_ - 1)) {
-        emit(expected_ - 1, out);
+        emitRequest(expected_ - 1, out);
     } else {
         reject();
     }
@@ -117,7 +117,7 @@ bool RequestParser::sumMatches(std::size_t payloadLength) const {
     return static_cast<std::uint8_t>(sum & 0xFF) == body_[payloadLength];
 }
 
-void RequestParser::emit(std::size_t payloadLength, std::vector<Request>& out) {
+void RequestParser::emitRequest(std::size_t payloadLength, std::vector<Request>& out) {
     out.push_back(
         Request{code_, link::Bytes(body_.begin(), body_.begin() + static_cast<std::ptrdiff_t>(payloadLength))});
     body_.clear();

@@ -50,7 +50,7 @@ private:
     void take(std::uint8_t raw, std::vector<Request>& out);
     void finishFixed(std::vector<Request>& out);
     bool sumMatches(std::size_t payloadLength) const;  // body_[payloadLength] is the sum candidate
-    void emit(std::size_t payloadLength, std::vector<Request>& out);
+    void emitRequest(std::size_t payloadLength, std::vector<Request>& out);
     void reject();
 
     link::FirmwareVariant variant_;
