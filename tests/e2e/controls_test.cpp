@@ -387,5 +387,35 @@ TEST_F(ConnectedBench, RenderingTheControllersSettingsSendsNothing) {
               (std::vector<Request>{{kSettingsReadCode, {0x00}}, {kSettingsReadCode, {0x00}}}));
 }
 
+TEST_F(ConnectedBench, AfterDisconnectingTheControlsThatNeedTheLinkDoNothingAndOthersSayWhyOnce) {
+    bench.form.rozlacz1.click();
+    ASSERT_FALSE(bench.serial.isOpen());
+    const std::size_t mark = bench.serial.mark();
+
+    // The cylinder count and the injector LEDs test the link themselves.
+    bench.form.Sel_cyl.userSelect(4);
+    bench.form.Cyl_0_led.userClick();
+    bench.advance(3000);
+    EXPECT_TRUE(bench.dialogs.messages.empty());
+    EXPECT_FALSE(bench.form.Cyl_0_led.checked());
+
+    // Other controls queue their command; the closed port refuses it once and
+    // the exchange stops there instead of retrying into a flood of messages.
+    bench.form.P_pracy_changer.userSetValue(1.5);
+    bench.form.P_pracy_changer.userRelease();
+    bench.advance(10000);
+    EXPECT_EQ(bench.dialogs.messages, std::vector<std::string>{"The port is not open"});
+    EXPECT_EQ(bench.serial.mark(), mark);
+    EXPECT_FALSE(bench.link.tickTimer().isActive());
+    EXPECT_FALSE(bench.link.answerTimer().isActive());
+
+    // Connecting again works and the queue starts clean.
+    bench.form.polacz.click();
+    ASSERT_TRUE(bench.advanceUntil([&] { return bench.connected(); }, 5000));
+    bench.advance(1000);
+    EXPECT_TRUE(bench.serial.commandsSince(mark).empty());
+    EXPECT_EQ(bench.dialogs.messages.size(), 1u);
+}
+
 }  // namespace
 }  // namespace qavi::test
