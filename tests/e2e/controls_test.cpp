@@ -361,6 +361,9 @@ TEST_F(ConnectedBench, ClearingTheErrorsEmptiesTheListsAndHidesTheBanner) {
     const ui::Color shade = bench.form.Error_Led.color();
     bench.advance(400);
     EXPECT_NE(bench.form.Error_Led.color(), shade);
+    // The banner leads to the list.
+    bench.form.Error_Led.userClick();
+    EXPECT_EQ(bench.form.tab_control.activePage(), &bench.form.TabSheet5);
 
     const std::size_t mark = bench.serial.mark();
     bench.form.Button2.userClick();
