@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "e2e/sim_bench.h"
+#include "sim/settings_image.h"
 
 namespace qavi::test {
 namespace {
@@ -202,6 +203,38 @@ TEST(LinkFaultTest, ACommandNeverAcknowledgedIsSentFourTimesThenTimesOut) {
     // The tick stays stopped: nothing after the fourth send.
     EXPECT_EQ(bench.serial.commandsSince(mark).size(), 4u);
     EXPECT_EQ(bench.serial.count(kPollRequest, mark), 0);
+}
+
+// An acknowledgement lost now and then costs a retry, not the setting.
+TEST(LinkFaultTest, ALostAcknowledgementIsRetriedUntilOneComes) {
+    int retried = 0;
+    for (std::uint64_t seed = 1; seed <= 10; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        sim::FaultOptions faults;
+        faults.wrongCodeRate = 0.5;
+        faults.seed = seed;
+        SimBench bench(BenchOptions::withFaults(faults));
+        ASSERT_TRUE(bench.connect());
+        bench.advance(500);
+
+        const std::size_t mark = bench.serial.mark();
+        bench.form.Sel_Impuls.userSelect(4);
+        bench.advance(5000);
+        const int sends = bench.serial.count({0x0A, {0x04}}, mark);
+        EXPECT_GE(sends, 1);
+        EXPECT_LE(sends, 4);
+        if (bench.connected()) {
+            EXPECT_TRUE(bench.dialogs.messages.empty());
+            EXPECT_EQ(bench.link.retryBudget(), 0);
+            if (sends > 1) ++retried;
+        } else {
+            EXPECT_EQ(sends, 4);
+            EXPECT_EQ(bench.dialogs.messages, std::vector<std::string>{"Time out - Error1"});
+        }
+        // The controller took the setting with the first request that reached it.
+        EXPECT_EQ(bench.sim.model().settingsMemory()[sim::offs::kPulseSource], 4);
+    }
+    EXPECT_GE(retried, 2) << "the seeds should exercise a retry";
 }
 
 struct VersionCase {
