@@ -72,8 +72,7 @@ bool SimBench::readSettings() {
     link.setRetryBudget(config::kCommandRetryBudget);
     link.QueueCommand({kSettingsReadCode, 0x00});
     // The answer is shown on the tick after it completed, which then clears the command.
-    return advanceUntil([this] { return queueSettled() && link.linkState() == "count"; }, 4000) ||
-           advanceUntil([this] { return queueSettled(); }, 0);
+    return advanceUntil([this] { return queueSettled() && link.linkState() == "count"; }, 4000);
 }
 
 }  // namespace qavi::test
