@@ -148,6 +148,14 @@ struct LinkSession::State {
         settings.customBaudRate = kCustomRate;
         expectedLength = 0;
         rx.clear();
+        // A command queued while there was no link (its write was refused) must
+        // not reach the controller found now: the settings shown after connecting
+        // are the controller's, and the change would go in unseen.
+        current.clear();
+        next.clear();
+        after.clear();
+        currentCommand = -1;
+        retryBudget = 0;
 
         if (connectAttempts <= 0) {
             disconnectStep();

@@ -470,6 +470,20 @@ TEST_F(LinkSessionTest, QueueingOnAClosedPortReportsTheWriteErrorAndEndsTheTick)
     EXPECT_EQ(fp.dialogs.messages.size(), 1u);
 }
 
+TEST_F(LinkSessionTest, ACommandRefusedByTheClosedPortIsNotSentOnTheNextConnection) {
+    link.setRetryBudget(kDefaultRetryBudget);
+    link.QueueCommand({0x2B, 0x96}, {0x09, 0x19});
+    fp.scheduler.advance(240);
+    ASSERT_EQ(fp.dialogs.messages.size(), 1u);
+    connect();
+    controller.advance(3000);
+    for (const Bytes& frame : controller.frames) {
+        EXPECT_TRUE(frame[1] == 0x66 || frame[1] == 0x55) << "sent command " << int{frame[1]};
+    }
+    EXPECT_EQ(link.currentCommand(), -1);
+    EXPECT_EQ(link.retryBudget(), 0);
+}
+
 TEST_F(LinkSessionTest, BudgetThatWasNeverSetDropsInsteadOfRetryingForever) {
     connect();
     link.setRetryBudget(0);
