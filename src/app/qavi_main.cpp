@@ -14,9 +14,10 @@
 
 namespace {
 
+// The arguments after the program's name.
 std::vector<std::string> argumentsOf(const QStringList& list) {
     std::vector<std::string> args;
-    for (const QString& a : list) args.push_back(a.toStdString());
+    for (qsizetype i = 1; i < list.size(); ++i) args.push_back(list[i].toStdString());
     return args;
 }
 
