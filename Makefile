@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DQAVI_WARNINGS_AS_ERRORS=ON
 
-.PHONY: setup build run test test-asan bench screenshots clean
+.PHONY: setup build run test test-asan bench screenshots screenshots-demo screenshots-languages clean
 
 setup:
 	@bash scripts/setup.sh
@@ -36,6 +36,14 @@ bench: build
 # Every page of the window as PNG, rendered off-screen into $(BUILD)/screenshots/.
 screenshots: setup $(BUILD)/build.ninja
 	cmake --build $(BUILD) --target screenshots -j $(JOBS)
+
+# The running demo (the simulated controller, on gas) into $(BUILD)/screenshots-demo/.
+screenshots-demo: setup $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target screenshots-demo -j $(JOBS)
+
+# The dashboard in every language into $(BUILD)/screenshots-languages/.
+screenshots-languages: setup $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target screenshots-languages -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QPixmap>
+#include <algorithm>
 #include <cmath>
 
 #include "qt/main_window.h"
@@ -137,31 +138,58 @@ void fillSampleData(ui::Form& form) {
     form.Label45.setCaption("service@example.org");
 }
 
+namespace {
+
+// Lets the window catch up with the model, then saves what it shows.
+bool saveWindow(qt::MainWindow& window, const QString& file) {
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    return window.grab().save(file);
+}
+
+// "03_TabSheet3": the page's place among the tabs keeps the files in tab order.
+QString pageFileName(ui::Form& form, ui::TabSheet* page) {
+    const auto& pages = form.tab_control.pages();
+    const auto place = std::find(pages.begin(), pages.end(), page) - pages.begin() + 1;
+    return QString("%1_%2").arg(place, 2, 10, QChar('0')).arg(page->name().c_str());
+}
+
+}  // namespace
+
 QStringList renderScreenshots(qt::MainWindow& window, const QString& directory) {
     ui::Form& form = window.form();
     QDir().mkpath(directory);
     QStringList written;
     auto shoot = [&](const QString& name) {
-        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
         const QString file = QDir(directory).filePath(name + ".png");
-        if (window.grab().save(file)) written << file;
+        if (saveWindow(window, file)) written << file;
     };
-    int n = 0;
     for (ui::TabSheet* page : form.tab_control.pages()) {
         // A hidden page (service, help) is shown only for its own picture.
         const bool wasVisible = page->tabVisible();
         page->setTabVisible(true);
         form.tab_control.setActivePage(page);
-        ++n;
         if (page == &form.TabSheet4) {
             for (ui::TabSheet* view : form.PageControl1.pages()) {
                 form.PageControl1.setActivePage(view);
-                shoot(QString("%1_%2_%3").arg(n, 2, 10, QChar('0')).arg(page->name().c_str(), view->name().c_str()));
+                shoot(pageFileName(form, page) + "_" + view->name().c_str());
             }
         } else {
-            shoot(QString("%1_%2").arg(n, 2, 10, QChar('0')).arg(page->name().c_str()));
+            shoot(pageFileName(form, page));
         }
         page->setTabVisible(wasVisible);
+    }
+    return written;
+}
+
+QStringList renderPages(qt::MainWindow& window, const QString& directory, const QList<ui::TabSheet*>& pages,
+                        const QString& prefix) {
+    ui::Form& form = window.form();
+    QDir().mkpath(directory);
+    QStringList written;
+    for (ui::TabSheet* page : pages) {
+        form.tab_control.setActivePage(page);
+        const QString file = QDir(directory).filePath(prefix + pageFileName(form, page) + ".png");
+        if (saveWindow(window, file)) written << file;
     }
     return written;
 }

@@ -19,4 +19,9 @@ void fillSampleData(ui::Form& form);
 // PNG files in `directory`; returns the files written.
 QStringList renderScreenshots(qt::MainWindow& window, const QString& directory);
 
+// Renders the window once with each of `pages` in front, to PNG files named
+// `prefix` + the page's place and name; returns the files written.
+QStringList renderPages(qt::MainWindow& window, const QString& directory, const QList<ui::TabSheet*>& pages,
+                        const QString& prefix);
+
 }  // namespace qavi::app
