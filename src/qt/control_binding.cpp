@@ -280,6 +280,8 @@ QWidget* createComboBox(ui::ComboBox& c, QWidget* parent) {
         }
         combo->setCurrentIndex(c.itemIndex());
         if (c.editable() && combo->currentText() != qs(c.text())) combo->setEditText(qs(c.text()));
+        // A text longer than the box shows its beginning, not its tail.
+        if (combo->lineEdit() && !combo->lineEdit()->hasFocus()) combo->lineEdit()->setCursorPosition(0);
     };
     QObject::connect(combo, &QComboBox::activated, [&c, refresh](int index) {
         c.userSelect(index);
@@ -324,16 +326,65 @@ QWidget* createMemo(ui::Memo& c, QWidget* parent) {
     return memo;
 }
 
+namespace {
+
+// How the page tabs give way when the captions of a language do not fit the
+// window's width: narrower padding first, then a smaller font. Scroll arrows
+// would hide pages a fitter is looking for.
+struct PageTabFit {
+    int padding;
+    qreal pointDelta;
+};
+constexpr PageTabFit kPageTabFits[] = {{9, 0}, {6, 0}, {4, 0}, {4, -1}, {3, -1.5}, {2, -2}};
+constexpr int kPageTabBorder = 1;
+constexpr int kPageTabMarginRight = 2;
+
+QString pageTabStyle(int padding) {
+    return QString(
+               "QTabBar::tab { height: 19px; padding: 0 %1px; margin: 2px %2px 1px 0; border: %3px solid #c4ccd4;"
+               " border-radius: 3px; background: #f4f6f8; }"
+               "QTabBar::tab:hover { background: #dceafb; border-color: #7fa9de; }"
+               "QTabBar::tab:selected { background: #2f6fd0; border-color: #2a5fb0; color: white; }")
+        .arg(padding)
+        .arg(kPageTabMarginRight)
+        .arg(kPageTabBorder);
+}
+
+// Picks the first fit in which every visible tab is in view and applies it.
+// The width is the model's: the widget may not have its geometry yet.
+void fitPageTabs(QTabWidget* tabs, int width) {
+    QTabBar* bar = tabs->tabBar();
+    const QFont base = tabs->font();
+    const int available = width - 4;
+    for (const PageTabFit& fit : kPageTabFits) {
+        QFont font = base;
+        if (fit.pointDelta != 0 && base.pointSizeF() > 0) font.setPointSizeF(base.pointSizeF() + fit.pointDelta);
+        const QFontMetrics metrics(font);
+        int total = 0;
+        for (int i = 0; i < bar->count(); ++i) {
+            if (!bar->isTabVisible(i)) continue;
+            total +=
+                metrics.horizontalAdvance(bar->tabText(i)) + 2 * (fit.padding + kPageTabBorder) + kPageTabMarginRight;
+        }
+        if (total <= available || &fit == &kPageTabFits[std::size(kPageTabFits) - 1]) {
+            if (bar->property("qaviTabPadding").toInt() != fit.padding || bar->font() != font) {
+                bar->setProperty("qaviTabPadding", fit.padding);
+                bar->setStyleSheet(pageTabStyle(fit.padding));
+                bar->setFont(font);
+            }
+            return;
+        }
+    }
+}
+
+}  // namespace
+
 QWidget* createPageControl(ui::PageControl& c, QWidget* parent) {
     auto* tabs = new QTabWidget(parent);
     if (&c == &c.form().tab_control) {
         // The page tabs are flat buttons that light up under the mouse; they
         // are also lower than the style's tabs, which leaves the pages their room.
-        tabs->tabBar()->setStyleSheet(
-            "QTabBar::tab { height: 19px; padding: 0 9px; margin: 2px 2px 1px 0; border: 1px solid #c4ccd4;"
-            " border-radius: 3px; background: #f4f6f8; }"
-            "QTabBar::tab:hover { background: #dceafb; border-color: #7fa9de; }"
-            "QTabBar::tab:selected { background: #2f6fd0; border-color: #2a5fb0; color: white; }");
+        tabs->tabBar()->setStyleSheet(pageTabStyle(kPageTabFits[0].padding));
         tabs->tabBar()->setDrawBase(false);
     } else {
         tabs->setTabPosition(QTabWidget::West);
@@ -372,6 +423,7 @@ QWidget* createTabSheet(ui::TabSheet& c, QWidget* parent) {
             // Re-applies the model's active page: showing a tab may have moved Qt's current index.
             auto* control = static_cast<ui::PageControl*>(c.parent());
             if (control && control->activePageIndex() >= 0) tabs->setCurrentIndex(control->activePageIndex());
+            if (control == &c.form().tab_control) fitPageTabs(tabs, control->geometry().w);
             (void)page;
         },
         false);

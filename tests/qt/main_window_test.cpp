@@ -13,10 +13,12 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <QXYSeries>
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -165,6 +167,46 @@ TEST_F(MainWindowTest, HiddenTabsTakeNoRoomAndFollowTheModel) {
     auto* maps = widget<QTabWidget>("PageControl1");
     EXPECT_EQ(maps->tabPosition(), QTabWidget::West);
     EXPECT_EQ(maps->count(), 3);
+}
+
+// Russian and Greek page names are far longer than the Polish ones the strip
+// was laid out for; every page must still have its tab in view.
+TEST_F(MainWindowTest, PageTabsStayInViewWithLongCaptions) {
+    QTabBar* bar = tabs()->tabBar();
+    auto lastVisibleRight = [&] {
+        QApplication::processEvents();
+        int right = 0;
+        for (int i = 0; i < bar->count(); ++i)
+            if (bar->isTabVisible(i)) right = std::max(right, bar->tabRect(i).right());
+        return right;
+    };
+    form->TabSheet10.setTabVisible(true);
+    const int designRight = lastVisibleRight();
+    const int designWidth = bar->tabRect(0).width();
+    EXPECT_LE(designRight, tabs()->width());
+
+    const char* greek[] = {"Πίνακας βενζίνης", "Πίνακας αερίου", "Βαθμονόμηση", "Χάρτης",  "Σφάλματα",   "Παλμογράφος",
+                           "Διάγνωση",         "Διακόπτης",      "Σέρβις",      "Βοήθεια", "Πληροφορίες"};
+    ASSERT_EQ(form->tab_control.pages().size(), std::size(greek));
+    for (std::size_t i = 0; i < std::size(greek); ++i) form->tab_control.pages()[i]->setCaption(greek[i]);
+    EXPECT_GT(bar->tabRect(0).width(), 0);
+    EXPECT_LE(lastVisibleRight(), tabs()->width());
+
+    // Back to short names, the tabs get their full padding again.
+    form->TabSheet1.setCaption("Panel Petrol");
+    for (ui::TabSheet* page : form->tab_control.pages())
+        if (page != &form->TabSheet1) page->setCaption("Tab");
+    lastVisibleRight();
+    EXPECT_EQ(bar->tabRect(0).width(), designWidth);
+}
+
+// A free-text combo with a text longer than its box shows the text's beginning.
+TEST_F(MainWindowTest, LongComboTextShowsItsBeginning) {
+    form->Sel_Impuls.setItems({"Μονός πολλαπλασιαστής ανάφλεξης με πολύ μακρύ όνομα", "B"});
+    form->Sel_Impuls.setItemIndex(0);
+    auto* combo = widget<QComboBox>("Sel_Impuls");
+    ASSERT_NE(combo->lineEdit(), nullptr);
+    EXPECT_EQ(combo->lineEdit()->cursorPosition(), 0);
 }
 
 TEST_F(MainWindowTest, MenusFollowTheModelAndRebuildOnChange) {

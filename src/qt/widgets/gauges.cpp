@@ -126,7 +126,7 @@ void BarGauge::paintStatic(QPainter& p) {
     }
     if (!l.nameRow.isEmpty()) {
         p.setPen(palette().windowText().color());
-        p.setFont(pixelFont(l.textPx));
+        p.setFont(fittedFont(qs(model_.name2()).trimmed(), l.nameRow.width(), l.textPx));
         p.drawText(l.nameRow, Qt::AlignCenter, qs(model_.name2()).trimmed());
     }
     p.setFont(pixelFont(std::max(7, l.textPx - 2)));
@@ -201,7 +201,7 @@ void MeterGauge::paintStatic(QPainter& p) {
     drawFace(p, rect());
     const MeterLayout l = meterLayout(*this);
     if (model_.show.name1) {
-        p.setFont(pixelFont(l.textPx, true));
+        p.setFont(fittedFont(qs(model_.name1()), l.header.width(), l.textPx, true));
         p.setPen(kDimText);
         p.drawText(l.header, Qt::AlignLeft | Qt::AlignVCenter, qs(model_.name1()));
     }
@@ -399,7 +399,7 @@ void Thermometer::paintStatic(QPainter& p) {
     drawFace(p, rect());
     const ThermoLayout l = thermoLayout(*this, model_);
     if (!l.title.isEmpty()) {
-        p.setFont(pixelFont(l.textPx + 1, true));
+        p.setFont(fittedFont(qs(model_.name1()), l.title.width(), l.textPx + 1, true));
         p.setPen(kText);
         p.drawText(l.title, Qt::AlignCenter, qs(model_.name1()));
     }
@@ -482,9 +482,10 @@ ReadoutLayout readoutLayout(const QWidget& w, const ui::SignalControl& m) {
 void ValueIndicator::paintStatic(QPainter& p) {
     const ReadoutLayout l = readoutLayout(*this, model_);
     if (!l.label.isEmpty()) {
-        p.setFont(pixelFont(std::max(8, std::clamp(height() / 2, 9, 15) - 3), true));
+        const QString label = qs(model_.name1()).trimmed();
+        p.setFont(fittedFont(label, l.label.width(), std::max(8, std::clamp(height() / 2, 9, 15) - 3), true));
         p.setPen(palette().windowText().color());
-        p.drawText(l.label, Qt::AlignLeft | Qt::AlignVCenter, qs(model_.name1()).trimmed());
+        p.drawText(l.label, Qt::AlignLeft | Qt::AlignVCenter, label);
     }
     p.setPen(QPen(kFaceEdge, 1));
     p.setBrush(kTrack);

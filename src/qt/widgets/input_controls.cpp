@@ -128,12 +128,12 @@ void InputDial::paintEvent(QPaintEvent*) {
     const QPalette pal = palette();
     const int textPx = 11;
     if (model_.show.name1) {
-        p.setFont(pixelFont(textPx, true));
+        p.setFont(fittedFont(qs(model_.name1()), width(), textPx, true));
         p.setPen(pal.windowText().color());
         p.drawText(QRectF(0, 0, width(), 15), Qt::AlignCenter, qs(model_.name1()));
     }
     if (model_.show.name2) {
-        p.setFont(pixelFont(textPx - 1));
+        p.setFont(fittedFont(qs(model_.name2()), width(), textPx - 1));
         p.setPen(pal.windowText().color());
         p.drawText(QRectF(0, height() - 14, width(), 14), Qt::AlignCenter, qs(model_.name2()));
     }
@@ -213,7 +213,7 @@ void VerticalSlider::paintEvent(QPaintEvent*) {
     applyEnabledOpacity(p, isEnabled());
     const QPalette pal = palette();
     if (model_.show.name1) {
-        p.setFont(pixelFont(11, true));
+        p.setFont(fittedFont(qs(model_.name1()), width(), 11, true));
         p.setPen(pal.windowText().color());
         p.drawText(QRectF(0, 0, width(), 16), Qt::AlignCenter, qs(model_.name1()));
     }

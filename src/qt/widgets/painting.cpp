@@ -1,6 +1,7 @@
 #include "qt/widgets/painting.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <algorithm>
 
 #include "ui/form/form.h"
@@ -40,6 +41,15 @@ QFont pixelFont(int px, bool bold) {
     QFont f = QApplication::font();
     f.setPixelSize(std::max(6, px));
     f.setBold(bold);
+    return f;
+}
+
+QFont fittedFont(const QString& text, qreal width, int px, bool bold, int minPx) {
+    QFont f = pixelFont(px, bold);
+    for (int size = px; size > minPx; --size) {
+        f.setPixelSize(size);
+        if (QFontMetricsF(f).horizontalAdvance(text) <= width) break;
+    }
     return f;
 }
 

@@ -39,6 +39,11 @@ QString valueText(const ui::SignalControl& s);
 // Font sized in pixels so the drawing scales the same on every screen.
 QFont pixelFont(int px, bool bold = false);
 
+// The largest font of at most `px` pixels (and at least `minPx`) in which
+// `text` fits `width`: translated captions run longer than the Polish ones
+// the instruments were laid out for, and a smaller caption reads better than a cut one.
+QFont fittedFont(const QString& text, qreal width, int px, bool bold = false, int minPx = 7);
+
 // Disabled instruments fade rather than vanish.
 void applyEnabledOpacity(QPainter& p, bool enabled);
 
