@@ -130,22 +130,22 @@ public:
     QAVI_COMPONENT(Plain, GroupBox11, Kind::GroupBox, &TabSheet1, Rect{344, 16, 417, 193});
     QAVI_COMPONENT(Plain, Image1, Kind::Image, &GroupBox11, Rect{8, 16, 401, 169});
     QAVI_COMPONENT(Plain, GroupBox25, Kind::GroupBox, &TabSheet1, Rect{40, 16, 281, 193});
-    QAVI_COMPONENT(Plain, Label34, Kind::Label, &GroupBox25, Rect{8, 20, 110, 16});
-    QAVI_COMPONENT(ComboBox, Sel_cyl, Kind::ComboBox, &GroupBox25, Rect{128, 16, 145, 21});
-    QAVI_COMPONENT(Plain, Label35, Kind::Label, &GroupBox25, Rect{8, 46, 110, 16});
-    QAVI_COMPONENT(ComboBox, Sel_Impuls, Kind::ComboBox, &GroupBox25, Rect{128, 42, 145, 21});
-    QAVI_COMPONENT(Plain, Label36, Kind::Label, &GroupBox25, Rect{8, 72, 110, 16});
-    QAVI_COMPONENT(ComboBox, Sel_RPM_signal, Kind::ComboBox, &GroupBox25, Rect{128, 68, 145, 21});
-    QAVI_COMPONENT(Plain, Label37, Kind::Label, &GroupBox25, Rect{8, 98, 110, 16});
-    QAVI_COMPONENT(ComboBox, Sel_Typ_silnika, Kind::ComboBox, &GroupBox25, Rect{128, 94, 145, 21});
-    QAVI_COMPONENT(Plain, Label38, Kind::Label, &GroupBox25, Rect{8, 124, 110, 16});
-    QAVI_COMPONENT(ComboBox, Sel_Typ_wtrysku_Petrol, Kind::ComboBox, &GroupBox25, Rect{128, 120, 145, 21});
-    QAVI_COMPONENT(Plain, Label39, Kind::Label, &GroupBox25, Rect{8, 124, 110, 16});
-    QAVI_COMPONENT(ComboBox, ComboBox17, Kind::ComboBox, &GroupBox25, Rect{128, 120, 145, 21});
-    QAVI_COMPONENT(Plain, Label40, Kind::Label, &GroupBox25, Rect{8, 126, 200, 16});
-    QAVI_COMPONENT(CheckBox, Check_Injector_plus, Kind::CheckBox, &GroupBox25, Rect{252, 124, 20, 20});
-    QAVI_COMPONENT(CheckBox, Full_group_CheckBox, Kind::CheckBox, &GroupBox25, Rect{8, 156, 200, 20});
-    QAVI_COMPONENT(ComboBox, szybkosc, Kind::ComboBox, &GroupBox25, Rect{128, 156, 145, 21});
+    QAVI_COMPONENT(Plain, Label34, Kind::Label, &GroupBox25, Rect{8, 26, 110, 16});
+    QAVI_COMPONENT(ComboBox, Sel_cyl, Kind::ComboBox, &GroupBox25, Rect{128, 22, 145, 21});
+    QAVI_COMPONENT(Plain, Label35, Kind::Label, &GroupBox25, Rect{8, 52, 110, 16});
+    QAVI_COMPONENT(ComboBox, Sel_Impuls, Kind::ComboBox, &GroupBox25, Rect{128, 48, 145, 21});
+    QAVI_COMPONENT(Plain, Label36, Kind::Label, &GroupBox25, Rect{8, 78, 110, 16});
+    QAVI_COMPONENT(ComboBox, Sel_RPM_signal, Kind::ComboBox, &GroupBox25, Rect{128, 74, 145, 21});
+    QAVI_COMPONENT(Plain, Label37, Kind::Label, &GroupBox25, Rect{8, 104, 110, 16});
+    QAVI_COMPONENT(ComboBox, Sel_Typ_silnika, Kind::ComboBox, &GroupBox25, Rect{128, 100, 145, 21});
+    QAVI_COMPONENT(Plain, Label38, Kind::Label, &GroupBox25, Rect{8, 130, 110, 16});
+    QAVI_COMPONENT(ComboBox, Sel_Typ_wtrysku_Petrol, Kind::ComboBox, &GroupBox25, Rect{128, 126, 145, 21});
+    QAVI_COMPONENT(Plain, Label39, Kind::Label, &GroupBox25, Rect{8, 130, 110, 16});
+    QAVI_COMPONENT(ComboBox, ComboBox17, Kind::ComboBox, &GroupBox25, Rect{128, 126, 145, 21});
+    QAVI_COMPONENT(Plain, Label40, Kind::Label, &GroupBox25, Rect{8, 132, 200, 16});
+    QAVI_COMPONENT(CheckBox, Check_Injector_plus, Kind::CheckBox, &GroupBox25, Rect{252, 130, 20, 20});
+    QAVI_COMPONENT(CheckBox, Full_group_CheckBox, Kind::CheckBox, &GroupBox25, Rect{8, 162, 200, 20});
+    QAVI_COMPONENT(ComboBox, szybkosc, Kind::ComboBox, &GroupBox25, Rect{128, 162, 145, 21});
 
     // "Panel Gaz"
     QAVI_COMPONENT(Plain, GroupBox12, Kind::GroupBox, &TabSheet2, Rect{8, 8, 233, 57});
@@ -216,8 +216,8 @@ public:
 
     // "Diagnostyka"
     QAVI_COMPONENT(Plain, Panel5, Kind::Panel, &TabSheet8, Rect{0, 0, 777, 218});
-    QAVI_COMPONENT(Plain, Label6, Kind::Label, &Panel5, Rect{4, 1, 62, 14});
-    QAVI_COMPONENT(Plain, Label5, Kind::Label, &Panel5, Rect{68, 1, 60, 14});
+    QAVI_COMPONENT(Plain, Label6, Kind::Label, &Panel5, Rect{4, 1, 90, 14});
+    QAVI_COMPONENT(Plain, Label5, Kind::Label, &Panel5, Rect{98, 1, 90, 14});
     QAVI_COMPONENT(DisplayGauge, Skala_PB_time1, Kind::Bar, &Panel5, Rect{9, 16, 44, 150});
     QAVI_COMPONENT(DisplayGauge, Skala_PB_time2, Kind::Bar, &Panel5, Rect{106, 16, 44, 150});
     QAVI_COMPONENT(DisplayGauge, Skala_PB_time3, Kind::Bar, &Panel5, Rect{203, 16, 44, 150});
@@ -266,16 +266,16 @@ public:
     QAVI_COMPONENT(InputControl, T_CYL_seqence, Kind::InputDial, &GroupBox13, Rect{280, 16, 90, 150});
     QAVI_COMPONENT(Plain, GroupBox18, Kind::GroupBox, &TabSheet9, Rect{8, 175, 760, 41});
     QAVI_COMPONENT(Edit, U_zbiornika, Kind::Edit, &GroupBox18, Rect{8, 15, 41, 21});
-    QAVI_COMPONENT(Plain, Label16, Kind::Label, &GroupBox18, Rect{54, 18, 70, 16});
-    QAVI_COMPONENT(Led, Rezerwa_led_panel, Kind::Led, &GroupBox18, Rect{130, 18, 30, 14});
-    QAVI_COMPONENT(Led, Gaz_led_1p, Kind::Led, &GroupBox18, Rect{166, 18, 14, 14});
-    QAVI_COMPONENT(Led, Gaz_led_2p, Kind::Led, &GroupBox18, Rect{184, 18, 14, 14});
-    QAVI_COMPONENT(Led, Gaz_led_3p, Kind::Led, &GroupBox18, Rect{202, 18, 14, 14});
-    QAVI_COMPONENT(Led, Gaz_led_4p, Kind::Led, &GroupBox18, Rect{220, 18, 14, 14});
-    QAVI_COMPONENT(Edit, Ch_U_LPG_1, Kind::Edit, &GroupBox18, Rect{256, 15, 33, 21});
-    QAVI_COMPONENT(Edit, Ch_U_LPG_2, Kind::Edit, &GroupBox18, Rect{320, 15, 33, 21});
+    QAVI_COMPONENT(Plain, Label16, Kind::Label, &GroupBox18, Rect{54, 18, 96, 16});
+    QAVI_COMPONENT(Led, Rezerwa_led_panel, Kind::Led, &GroupBox18, Rect{152, 18, 30, 14});
+    QAVI_COMPONENT(Led, Gaz_led_1p, Kind::Led, &GroupBox18, Rect{188, 18, 14, 14});
+    QAVI_COMPONENT(Led, Gaz_led_2p, Kind::Led, &GroupBox18, Rect{206, 18, 14, 14});
+    QAVI_COMPONENT(Led, Gaz_led_3p, Kind::Led, &GroupBox18, Rect{224, 18, 14, 14});
+    QAVI_COMPONENT(Led, Gaz_led_4p, Kind::Led, &GroupBox18, Rect{242, 18, 14, 14});
+    QAVI_COMPONENT(Edit, Ch_U_LPG_1, Kind::Edit, &GroupBox18, Rect{272, 15, 33, 21});
+    QAVI_COMPONENT(Edit, Ch_U_LPG_2, Kind::Edit, &GroupBox18, Rect{328, 15, 33, 21});
     QAVI_COMPONENT(Edit, Ch_U_LPG_3, Kind::Edit, &GroupBox18, Rect{384, 15, 33, 21});
-    QAVI_COMPONENT(Edit, Ch_U_LPG_4, Kind::Edit, &GroupBox18, Rect{448, 15, 33, 21});
+    QAVI_COMPONENT(Edit, Ch_U_LPG_4, Kind::Edit, &GroupBox18, Rect{440, 15, 33, 21});
     QAVI_COMPONENT(Plain, Label17, Kind::Label, &GroupBox18, Rect{500, 18, 100, 16});
     QAVI_COMPONENT(ComboBox, Rodz_czuj_LPG, Kind::ComboBox, &GroupBox18, Rect{604, 15, 145, 21});
     QAVI_COMPONENT(InputControl, Ch_U_LPG_changer, Kind::Slider, &TabSheet9, Rect{434, 10, 73, 176});
