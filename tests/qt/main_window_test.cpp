@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -24,6 +25,7 @@
 
 #include "qt/widgets/chart_view.h"
 #include "qt/widgets/map_grid_view.h"
+#include "qt/widgets/painting.h"
 #include "qt/widgets/spin_widgets.h"
 #include "ui/form/form.h"
 
@@ -198,6 +200,17 @@ TEST_F(MainWindowTest, PageTabsStayInViewWithLongCaptions) {
         if (page != &form->TabSheet1) page->setCaption("Tab");
     lastVisibleRight();
     EXPECT_EQ(bar->tabRect(0).width(), designWidth);
+}
+
+// Instrument captions shrink only as far as their text needs, and never below the floor.
+TEST(FittedFontTest, ShrinksLongCaptionsOnly) {
+    const QString shortText = "RPM";
+    EXPECT_EQ(look::fittedFont(shortText, 90, 11, true).pixelSize(), 11);
+    const QString longText = "Χρόνος σφάλματος πίεσης";
+    const QFont fitted = look::fittedFont(longText, 90, 11);
+    EXPECT_LT(fitted.pixelSize(), 11);
+    EXPECT_LE(QFontMetricsF(fitted).horizontalAdvance(longText), 90);
+    EXPECT_EQ(look::fittedFont(longText + longText + longText, 90, 11, false, 7).pixelSize(), 7);
 }
 
 // A free-text combo with a text longer than its box shows the text's beginning.

@@ -46,7 +46,7 @@ QFont pixelFont(int px, bool bold) {
 
 QFont fittedFont(const QString& text, qreal width, int px, bool bold, int minPx) {
     QFont f = pixelFont(px, bold);
-    for (int size = px; size > minPx; --size) {
+    for (int size = px; size >= minPx; --size) {
         f.setPixelSize(size);
         if (QFontMetricsF(f).horizontalAdvance(text) <= width) break;
     }
