@@ -382,6 +382,35 @@ TEST(FormDesign, DesignTexts) {
     EXPECT_EQ(ports[31], &form.rozlacz1);
 }
 
+// The dials carry their scale unit in Name1 and their title in Name2 (the text
+// the language switch replaces); the unit text is not drawn.
+TEST(FormDesign, DialTexts) {
+    Form form;
+    struct Texts {
+        InputControl* dial;
+        const char* name1;
+        const char* name2;
+        const char* unit;
+    };
+    const Texts dials[] = {
+        {&form.Min_Temp_Petrol_changer, "°C", "Min.Temp.", "°C"},
+        {&form.RPM_Min_To_Petrol, "1/min", "Min. RPM", "rpm"},
+        {&form.RPM_Max_To_Petrol, "1/min", "Max. RPM", "%"},
+        {&form.T_zwloki_changer, "ms", "Czas błędu ciś.", "ms"},
+        {&form.RPM_Prog_przel, "1/min", "RPM", "rpm"},
+        {&form.Temp_LPG_changer, "°C", "Temperatura", "°C"},
+        {&form.T_przel_to_LPG, "s", "Czas przeł.", "s"},
+        {&form.T_CYL_seqence, "ms", "Sekwencja cyl.", "ms"},
+    };
+    for (const auto& d : dials) {
+        EXPECT_EQ(d.dial->name1(), d.name1) << d.dial->name();
+        EXPECT_EQ(d.dial->name2(), d.name2) << d.dial->name();
+        EXPECT_EQ(d.dial->unit(), d.unit) << d.dial->name();
+        EXPECT_TRUE(d.dial->show.name1 && d.dial->show.name2 && d.dial->show.value) << d.dial->name();
+        EXPECT_FALSE(d.dial->show.unit) << d.dial->name();
+    }
+}
+
 TEST(FormDesign, StartState) {
     Form form;
     EXPECT_FALSE(form.TabSheet10.tabVisible());

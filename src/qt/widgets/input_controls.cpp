@@ -127,15 +127,17 @@ void InputDial::paintEvent(QPaintEvent*) {
     applyEnabledOpacity(p, isEnabled());
     const QPalette pal = palette();
     const int textPx = 11;
-    if (model_.show.name1) {
-        p.setFont(fittedFont(qs(model_.name1()), width(), textPx, true));
-        p.setPen(pal.windowText().color());
-        p.drawText(QRectF(0, 0, width(), 15), Qt::AlignCenter, qs(model_.name1()));
-    }
+    // Name2 is the dial's title (translated with the language); Name1 names
+    // the unit of its scale and sits under the dial.
     if (model_.show.name2) {
-        p.setFont(fittedFont(qs(model_.name2()), width(), textPx - 1));
+        p.setFont(fittedFont(qs(model_.name2()), width(), textPx, true));
         p.setPen(pal.windowText().color());
-        p.drawText(QRectF(0, height() - 14, width(), 14), Qt::AlignCenter, qs(model_.name2()));
+        p.drawText(QRectF(0, 0, width(), 15), Qt::AlignCenter, qs(model_.name2()));
+    }
+    if (model_.show.name1) {
+        p.setFont(fittedFont(qs(model_.name1()), width(), textPx - 1));
+        p.setPen(pal.windowText().color());
+        p.drawText(QRectF(0, height() - 14, width(), 14), Qt::AlignCenter, qs(model_.name1()));
     }
     const QPointF c = centre();
     const qreal r = radius();

@@ -12,13 +12,15 @@ void setSignal(SignalControl& s, double from, double to, int dFrom, int dTo, con
     s.setFormat(format);
 }
 
+// A dial shows its value, Name1 (the unit of the scale) and Name2 (its title,
+// which the language switch replaces); the unit text is carried but not drawn.
 void designDial(InputControl& d, double from, double to, int dFrom, int dTo, const std::string& format,
-                const std::string& unit, const std::string& name1, const std::string& name2) {
+                const std::string& name1, const std::string& name2, const std::string& unit) {
     setSignal(d, from, to, dFrom, dTo, format);
-    d.setUnit(unit);
     d.setName1(name1);
     d.setName2(name2);
-    d.show = ShowParts{true, true, true, true};
+    d.setUnit(unit);
+    d.show = ShowParts{true, true, true, false};
 }
 
 }  // namespace
