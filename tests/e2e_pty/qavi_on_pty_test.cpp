@@ -32,7 +32,8 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 using qavi::link::Bytes;
 
-// Start-up of a Qt program off-screen plus the first write; generous for a loaded machine.
+// Start-up of the Qt program off-screen plus the first write takes about 0.3 s
+// even with other tests running; a second means the start has got slow.
 constexpr auto kIdentifyDeadline = 1000ms;
 // After the identification the tick runs at the busy interval once (finishing
 // the connection), then the first poll follows one ordinary tick later. (The
