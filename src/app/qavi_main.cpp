@@ -3,6 +3,7 @@
 // the model and every part, and last the Qt window that shows it all.
 
 #include <QApplication>
+#include <algorithm>
 #include <iostream>
 #include <memory>
 
@@ -28,6 +29,16 @@ constexpr double kDemoTimeScale = 8.0;
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Help, version and our own bad options are answered before Qt needs a
+    // display (over SSH there may be none). Qt's own options start with a
+    // single dash; with one of those present, Qt takes them out first.
+    const bool qtOptions = std::any_of(argv + 1, argv + argc, [](const char* a) { return a[0] == '-' && a[1] != '-'; });
+    if (const auto early = qavi::cli::parseCommandLine(argc, argv);
+        early.action != qavi::cli::CommandLine::Action::Run &&
+        (early.action != qavi::cli::CommandLine::Action::Fail || !qtOptions)) {
+        return qavi::cli::reportCommandLine(early, "qavi", std::cout, std::cerr);
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("QAVI");
 

@@ -47,6 +47,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             return failure("unexpected argument " + arg);
         }
     }
+    // Both would name the line; neither may silently win.
+    if (result.demo && portGiven) return failure("options --demo and --port exclude each other");
     return result;
 }
 

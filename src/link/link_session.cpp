@@ -92,6 +92,12 @@ struct LinkSession::State {
 
     void showSerialError(const platform::SerialError& error) {
         std::string text = error.message.empty() ? std::string("The serial port reported an error.") : error.message;
+        // The platform's words, with the port they concern and a full stop
+        // before any advice that follows.
+        if (!settings.portName.empty() && text.find(settings.portName) == std::string::npos) {
+            text = settings.portName + ": " + text;
+        }
+        if (text.back() != '.' && text.back() != '!' && text.back() != '?') text += '.';
         if (error.kind == platform::SerialErrorKind::PermissionDenied) text += kPermissionAdvice;
         platform.dialogs.message(text);
     }

@@ -407,7 +407,7 @@ TEST_F(ConnectedBench, AfterDisconnectingTheControlsThatNeedTheLinkDoNothingAndO
     bench.form.P_pracy_changer.userSetValue(1.5);
     bench.form.P_pracy_changer.userRelease();
     bench.advance(10000);
-    EXPECT_EQ(bench.dialogs.messages, std::vector<std::string>{"The port is not open"});
+    EXPECT_EQ(bench.dialogs.messages, std::vector<std::string>{"SIM: The port is not open."});
     EXPECT_EQ(bench.serial.mark(), mark);
     EXPECT_FALSE(bench.link.tickTimer().isActive());
     EXPECT_FALSE(bench.link.answerTimer().isActive());

@@ -90,7 +90,7 @@ TEST(LinkFaultTest, UnpluggingTheAdapterDropsTheLinkOnceAndPluggingBackReconnect
 
     bench.sim.unplug();
     ASSERT_EQ(bench.dialogs.messages.size(), 1u);
-    EXPECT_EQ(bench.dialogs.messages[0], "The device was removed");
+    EXPECT_EQ(bench.dialogs.messages[0], "SIM: The device was removed.");
     expectDisconnected(bench);
 
     // No flood: nothing more is sent, shown or timed after the one message.
@@ -113,7 +113,7 @@ TEST(LinkFaultTest, AnAdapterThatVanishesWhileIdentifyingIsReportedOnce) {
     SimBench bench(BenchOptions::withFaults(faults));
     bench.startAndChoosePort();
     bench.advance(20000);
-    EXPECT_EQ(bench.dialogs.messages, std::vector<std::string>{"The device was removed"});
+    EXPECT_EQ(bench.dialogs.messages, std::vector<std::string>{"SIM: The device was removed."});
     expectDisconnected(bench);
 }
 

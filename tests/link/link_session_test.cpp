@@ -260,7 +260,7 @@ TEST_F(LinkSessionTest, RetryWhosePortVanishedDropsTheLink) {
     portItem("COM3").click();
     fp.serial.openError = {platform::SerialErrorKind::NotFound, "No such device."};
     fp.scheduler.advance(kAnswerTimeoutMs);
-    EXPECT_EQ(fp.dialogs.messages, (std::vector<std::string>{"No such device.", "No LPG Controller"}));
+    EXPECT_EQ(fp.dialogs.messages, (std::vector<std::string>{"COM3: No such device.", "No LPG Controller"}));
     EXPECT_EQ(link.linkState(), "");
     EXPECT_FALSE(link.answerTimer().isActive() || link.tickTimer().isActive());
     EXPECT_TRUE(form.QAVI.enabled());
@@ -546,7 +546,7 @@ TEST_F(LinkSessionTest, UnpluggedAdapterDropsTheLinkOnceAndReconnectWorks) {
     const int closesBefore = fp.serial.closeCount;
     const platform::SerialError gone{platform::SerialErrorKind::Io, "The device was removed."};
     for (int i = 0; i < 5; ++i) fp.serial.onError(gone);
-    EXPECT_EQ(fp.dialogs.messages, std::vector<std::string>{"The device was removed."});
+    EXPECT_EQ(fp.dialogs.messages, std::vector<std::string>{"COM3: The device was removed."});
     EXPECT_EQ(fp.serial.closeCount, closesBefore + 1);
     EXPECT_EQ(link.linkState(), "");
     EXPECT_FALSE(link.tickTimer().isActive());
@@ -567,18 +567,20 @@ TEST_F(LinkSessionTest, PortThatCannotBeOpenedIsReportedOnceAndTheItemStaysTicke
     struct Case {
         platform::SerialError error;
         bool adviceExpected;
+        std::string shownFirst;  // the message starts with the port and the platform's words
     };
     const Case cases[] = {
-        {{platform::SerialErrorKind::PermissionDenied, "Permission denied."}, true},
-        {{platform::SerialErrorKind::NotFound, "No such device."}, false},
-        {{platform::SerialErrorKind::Busy, "Device or resource busy."}, false},
+        {{platform::SerialErrorKind::PermissionDenied, "Permission denied."}, true, "COM3: Permission denied. Add"},
+        {{platform::SerialErrorKind::PermissionDenied, "Permission denied"}, true, "COM3: Permission denied. Add"},
+        {{platform::SerialErrorKind::NotFound, "No such device."}, false, "COM3: No such device."},
+        {{platform::SerialErrorKind::Busy, "Device or resource busy"}, false, "COM3: Device or resource busy."},
     };
     for (const auto& c : cases) {
         fp.dialogs.messages.clear();
         fp.serial.openError = c.error;
         portItem("COM3").click();
         ASSERT_EQ(fp.dialogs.messages.size(), 1u);
-        EXPECT_EQ(fp.dialogs.messages[0].rfind(c.error.message, 0), 0u);
+        EXPECT_EQ(fp.dialogs.messages[0].rfind(c.shownFirst, 0), 0u) << fp.dialogs.messages[0];
         EXPECT_EQ(fp.dialogs.messages[0].find("dialout") != std::string::npos, c.adviceExpected);
         EXPECT_TRUE(portItem("COM3").checked());
         EXPECT_TRUE(fp.serial.writes.empty());
